@@ -1,0 +1,253 @@
+#include "contacts/ContactsFile.h"
+
+#include <cassert>
+#include <climits>
+#include <cstring>
+
+namespace ContactsFile {
+namespace {
+
+constexpr int kNameChars = 50;
+constexpr int kNumberChars = 28;
+constexpr int kCallsChars = 30;
+constexpr int kRecordSize = 500;
+constexpr std::size_t kWriteBufferSize = 64000;
+
+constexpr char kSectionHeader[] = "[PhoneNumbers]";
+constexpr char kRule[] = "#########################################################################";
+static_assert(sizeof kRule - 1 == 73, "the banner's rules are 73 characters");
+
+// Every line ends with CR LF; the banner is all comments and one blank line.
+constexpr char kBanner[] =
+    "#########################################################################\r\n"
+    "# TOLLWICK v1.0\r\n"
+    "# ~~~~~~~~~~~~~\r\n"
+    "# done by..\r\n"
+    "#\r\n"
+    "#   The Tollwick developers, for everyone who dials the same numbers.\r\n"
+    "#   One contact a line below the section header: name, number, calls.\r\n"
+    "#   Lines that begin with '#' are comments and are not kept.\r\n"
+    "#   Tollwick rewrites this file whenever it closes.\r\n"
+    "#   Edit it only while Tollwick is not running.\r\n"
+    "#\r\n"
+    "#\r\n"
+    "#########################################################################\r\n"
+    "\r\n"
+    "[PhoneNumbers]\r\n";
+
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// Copies one field up to the next ',' or the line end, at most `limit`
+// characters; the rest of an over-long field is skipped up to the ','.
+const char* CopyRecordField(const char* cursor, char* field, int limit) {
+    int n = 0;
+    for (; *cursor != '\0' && *cursor != ','; ++cursor) {
+        if (n < limit) field[n++] = *cursor;
+    }
+    field[n] = '\0';
+    return cursor;
+}
+
+// Steps over the separator and the spaces that follow it.
+const char* SkipSeparator(const char* cursor) {
+    if (*cursor != '\0') ++cursor;
+    while (*cursor == ' ') ++cursor;
+    return cursor;
+}
+
+// atoi's reading of a call count, held to the 32-bit range instead of
+// overflowing: white space, an optional sign, then decimal digits.
+std::int32_t ParseCalls(const char* text) {
+    while (*text == ' ' || (*text >= '\t' && *text <= '\r')) ++text;
+    const bool negative = *text == '-';
+    if (*text == '-' || *text == '+') ++text;
+    long long value = 0;
+    for (; *text >= '0' && *text <= '9'; ++text) {
+        value = value * 10 + (*text - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1) break;
+    }
+    if (negative) value = -value;
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<std::int32_t>(value);
+}
+
+void ParseRecord(const char* line, Contact& contact) {
+    const char* cursor = CopyRecordField(line, contact.name, kNameChars);
+    cursor = SkipSeparator(cursor);
+    cursor = CopyRecordField(cursor, contact.number, kNumberChars);
+    cursor = SkipSeparator(cursor);
+    char calls[kCallsChars + 1];
+    CopyRecordField(cursor, calls, kCallsChars);
+    contact.calls = ParseCalls(calls);
+}
+
+bool IsSectionHeader(const char* line) {
+    return CompareNoCase(line, kSectionHeader) == 0;
+}
+
+struct MemoryText {
+    const char* next;
+    std::size_t left;
+};
+
+std::size_t ReadMemory(void* source, char* buffer, std::size_t capacity) {
+    auto* text = static_cast<MemoryText*>(source);
+    const std::size_t n = text->left < capacity ? text->left : capacity;
+    std::memcpy(buffer, text->next, n);
+    text->next += n;
+    text->left -= n;
+    return n;
+}
+
+std::size_t ReadFile(void* source, char* buffer, std::size_t capacity) {
+    return std::fread(buffer, 1, capacity, static_cast<std::FILE*>(source));
+}
+
+bool WriteFile(void* sink, const char* bytes, std::size_t length) {
+    return std::fwrite(bytes, 1, length, static_cast<std::FILE*>(sink)) == length;
+}
+
+// Collects the text in a fixed buffer and hands it to the sink when full.
+class WriteBuffer {
+public:
+    WriteBuffer(WriteSink write, void* sink) : write_(write), sink_(sink) {}
+
+    bool Append(const char* bytes, std::size_t length) {
+        assert(length <= kWriteBufferSize);
+        if (used_ + length > kWriteBufferSize && !Flush()) return false;
+        std::memcpy(text_ + used_, bytes, length);
+        used_ += length;
+        return true;
+    }
+
+    bool Flush() {
+        const bool written = used_ == 0 || write_(sink_, text_, used_);
+        used_ = 0;
+        return written;
+    }
+
+private:
+    WriteSink write_;
+    void* sink_;
+    char text_[kWriteBufferSize];
+    std::size_t used_ = 0;
+};
+
+// Appends a field's text, never reading past the field.
+char* AppendField(char* out, const char* field, std::size_t size) {
+    const void* end = std::memchr(field, '\0', size);
+    const std::size_t n =
+        end != nullptr ? static_cast<std::size_t>(static_cast<const char*>(end) - field) : size;
+    std::memcpy(out, field, n);
+    return out + n;
+}
+
+// "%s, %s, %d\r\n" of a contact; returns the length.
+std::size_t FormatRecord(const Contact& contact, char (&record)[kRecordSize]) {
+    char* out = AppendField(record, contact.name, sizeof contact.name);
+    *out++ = ',';
+    *out++ = ' ';
+    out = AppendField(out, contact.number, sizeof contact.number);
+    *out++ = ',';
+    *out++ = ' ';
+    char digits[12];
+    int n = 0;
+    // Negate in unsigned arithmetic so that INT_MIN formats too.
+    unsigned long magnitude = contact.calls < 0 ? 0ul - static_cast<unsigned long>(contact.calls)
+                                                : static_cast<unsigned long>(contact.calls);
+    do {
+        digits[n++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (contact.calls < 0) *out++ = '-';
+    while (n > 0) *out++ = digits[--n];
+    *out++ = '\r';
+    *out++ = '\n';
+    return static_cast<std::size_t>(out - record);
+}
+
+}  // namespace
+
+int NextLine(TextCursor& position, char (&line)[kLineSize]) {
+    while (IsLineEnd(position.Peek())) position.Advance();
+    int n = 0;
+    for (char c = position.Peek(); c != '\0' && !IsLineEnd(c); c = position.Peek()) {
+        if (n < kLineSize - 1) line[n++] = c;
+        position.Advance();
+    }
+    line[n] = '\0';
+    return n;
+}
+
+void Parse(TextCursor& text, ContactTable& table) {
+    char line[kLineSize];
+    int n = 0;
+    bool inSection = false;
+    for (;;) {
+        if (inSection && n == kMaxContacts) inSection = false;
+        if (NextLine(text, line) == 0) break;
+        if (line[0] == '#') continue;
+        if (line[0] == '[') {
+            inSection = IsSectionHeader(line);
+            continue;
+        }
+        if (inSection) ParseRecord(line, table.slots[n++]);
+    }
+    table.count = n;
+}
+
+void ParseText(const char* text, std::size_t length, ContactTable& table) {
+    MemoryText source{text, length};
+    TextCursor cursor(ReadMemory, &source);
+    Parse(cursor, table);
+}
+
+void Read(ContactTable& table, ContactsFileHost& host) {
+    std::FILE* file = std::fopen(kFileName, "rb");
+    if (file == nullptr) {
+        host.ShowMessage("Can not open contacts.txt!\nNew will be created...", "INFO",
+                         kMessageOk | kMessageIconExclamation);
+        return;
+    }
+    for (int s = 0; s < kMaxContacts; ++s) table.ClearSlot(s);
+    TextCursor cursor(ReadFile, file);
+    Parse(cursor, table);
+    std::fclose(file);
+}
+
+bool Format(const ContactTable& table, WriteSink write, void* sink) {
+    WriteBuffer out(write, sink);
+    if (!out.Append(kBanner, sizeof kBanner - 1)) return false;
+    char record[kRecordSize];
+    for (int s = 0; s < table.count; ++s) {
+        if (!out.Append(record, FormatRecord(table.slots[s], record))) return false;
+    }
+    return out.Flush();
+}
+
+void Write(const ContactTable& table, ContactsFileHost& host) {
+    std::FILE* file = std::fopen(kTemporaryFileName, "wb");
+    bool saved = false;
+    if (file != nullptr) {
+        const bool written = Format(table, WriteFile, file) && std::fflush(file) == 0;
+        saved = (std::fclose(file) == 0) && written && host.ReplaceFile(kTemporaryFileName, kFileName);
+        if (!saved) std::remove(kTemporaryFileName);
+    }
+    if (!saved) host.ShowMessage("Can not open contacts.txt!", "ERROR", kMessageOk);
+}
+
+}  // namespace ContactsFile
+
+bool TextCursor::Refill() {
+    if (ended_) return false;
+    const std::size_t n = read_(source_, block_, kBlockSize);
+    // A zero byte ends the text just as the end of the data does.
+    const void* zero = std::memchr(block_, '\0', n);
+    end_ = zero != nullptr ? static_cast<const char*>(zero) : block_ + n;
+    next_ = block_;
+    if (zero != nullptr || n == 0) ended_ = true;
+    return next_ != end_;
+}

@@ -1,0 +1,86 @@
+// contacts.txt: comment lines, a "[PhoneNumbers]" section and one
+// "name, number, calls" line per contact. Standard C++ only; the message box
+// and the final file replacement come from the platform through the host.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+
+#include "contacts/ContactTable.h"
+
+// Message box styles, with the values the Windows message box takes.
+constexpr unsigned kMessageOk = 0x00000000u;
+constexpr unsigned kMessageIconExclamation = 0x00000030u;
+
+// What the contacts file needs from the platform.
+class ContactsFileHost {
+public:
+    // A modal message box owned by the main window.
+    virtual void ShowMessage(const char* text, const char* caption, unsigned style) = 0;
+    // Puts the finished temporary file in the place of the target, replacing
+    // any old one in a single step, durably; false when that failed.
+    virtual bool ReplaceFile(const char* temporary, const char* target) = 0;
+
+protected:
+    ~ContactsFileHost() = default;
+};
+
+// Streams a text block by block. The text ends at the end of the data or at
+// its first zero byte, whichever comes first.
+class TextCursor {
+public:
+    static constexpr std::size_t kBlockSize = 64000;
+
+    // Fills buffer with up to capacity bytes of the text; 0 at its end.
+    using ReadBlock = std::size_t (*)(void* source, char* buffer, std::size_t capacity);
+
+    TextCursor(ReadBlock read, void* source) : read_(read), source_(source) {}
+
+    // The next character, or '\0' at the end of the text.
+    char Peek() {
+        if (next_ == end_ && !Refill()) return '\0';
+        return *next_;
+    }
+    void Advance() { ++next_; }
+
+private:
+    bool Refill();
+
+    ReadBlock read_;
+    void* source_;
+    char block_[kBlockSize];
+    const char* next_ = block_;
+    const char* end_ = block_;
+    bool ended_ = false;
+};
+
+namespace ContactsFile {
+
+constexpr char kFileName[] = "contacts.txt";
+constexpr char kTemporaryFileName[] = "contacts.txt.new";
+constexpr int kLineSize = 500;
+
+// Steps over any run of CR and LF, then copies the line up to the next CR, LF
+// or the end of the text. A line longer than 499 characters keeps its first
+// 499; the rest of it is skipped. Returns the line's length: 0 only at the end.
+int NextLine(TextCursor& position, char (&line)[kLineSize]);
+
+// Fills an empty table from a text (as Read does after opening the file).
+void Parse(TextCursor& text, ContactTable& table);
+void ParseText(const char* text, std::size_t length, ContactTable& table);
+
+// Loads kFileName from the current directory. Without a file the table stays
+// empty and the host shows the INFO message.
+void Read(ContactTable& table, ContactsFileHost& host);
+
+// Formats the whole file, banner included, for the stored contacts. The sink
+// gets consecutive pieces of text; it returns false to stop the write.
+using WriteSink = bool (*)(void* sink, const char* bytes, std::size_t length);
+bool Format(const ContactTable& table, WriteSink write, void* sink);
+
+// Rewrites kFileName through a temporary file that replaces it only once it
+// is complete; on any failure the old file stays as it was and the host
+// shows the ERROR message.
+void Write(const ContactTable& table, ContactsFileHost& host);
+
+}  // namespace ContactsFile

@@ -1,0 +1,50 @@
+// A contacts-file host for tests: records every message box and replaces
+// files with rename(), which on Linux replaces the target in one step.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "contacts/ContactsFile.h"
+
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+    unsigned style;
+};
+
+class TestHost : public ContactsFileHost {
+public:
+    void ShowMessage(const char* text, const char* caption, unsigned style) override {
+        messages.push_back({text, caption, style});
+    }
+    bool ReplaceFile(const char* temporary, const char* target) override {
+        ++replaces;
+        if (failReplace) return false;
+        return std::rename(temporary, target) == 0;
+    }
+
+    std::vector<ShownMessage> messages;
+    int replaces = 0;
+    bool failReplace = false;
+};
+
+inline std::string Formatted(const ContactTable& table) {
+    std::string text;
+    const bool ok = ContactsFile::Format(
+        table,
+        [](void* sink, const char* bytes, std::size_t length) {
+            static_cast<std::string*>(sink)->append(bytes, length);
+            return true;
+        },
+        &text);
+    return ok ? text : "<format failed>";
+}
+
+inline std::unique_ptr<ContactTable> Parsed(const std::string& text) {
+    auto table = std::make_unique<ContactTable>();
+    ContactsFile::ParseText(text.data(), text.size(), *table);
+    return table;
+}
