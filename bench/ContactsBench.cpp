@@ -50,7 +50,7 @@ BENCHMARK(BM_FindByDigitKeyNoMatch)->Unit(benchmark::kMicrosecond);
 class QuietHost : public ContactsFileHost {
 public:
     void ShowMessage(const char*, const char*, unsigned) override { std::abort(); }
-    bool ReplaceFile(const char* temporary, const char* target) override {
+    bool MoveIntoPlace(const char* temporary, const char* target) override {
         return std::rename(temporary, target) == 0;  // no flush to disk
     }
 };

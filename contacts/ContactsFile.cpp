@@ -233,7 +233,7 @@ void Write(const ContactTable& table, ContactsFileHost& host) {
     bool saved = false;
     if (file != nullptr) {
         const bool written = Format(table, WriteFile, file) && std::fflush(file) == 0;
-        saved = (std::fclose(file) == 0) && written && host.ReplaceFile(kTemporaryFileName, kFileName);
+        saved = (std::fclose(file) == 0) && written && host.MoveIntoPlace(kTemporaryFileName, kFileName);
         if (!saved) std::remove(kTemporaryFileName);
     }
     if (!saved) host.ShowMessage("Can not open contacts.txt!", "ERROR", kMessageOk);

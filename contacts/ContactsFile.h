@@ -19,7 +19,7 @@ public:
     virtual void ShowMessage(const char* text, const char* caption, unsigned style) = 0;
     // Puts the finished temporary file in the place of the target, replacing
     // any old one in a single step, durably; false when that failed.
-    virtual bool ReplaceFile(const char* temporary, const char* target) = 0;
+    virtual bool MoveIntoPlace(const char* temporary, const char* target) = 0;
 
 protected:
     ~ContactsFileHost() = default;

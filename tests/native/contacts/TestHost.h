@@ -20,7 +20,7 @@ public:
     void ShowMessage(const char* text, const char* caption, unsigned style) override {
         messages.push_back({text, caption, style});
     }
-    bool ReplaceFile(const char* temporary, const char* target) override {
+    bool MoveIntoPlace(const char* temporary, const char* target) override {
         ++replaces;
         if (failReplace) return false;
         return std::rename(temporary, target) == 0;

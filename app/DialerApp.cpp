@@ -1,0 +1,26 @@
+#include "app/DialerApp.h"
+
+#include "app/DialerDlg.h"
+
+CDialerApp theApp;
+
+BOOL CDialerApp::InitInstance() {
+    // The window object holds the whole contact table (about 150 KB); the
+    // program is linked with a 2 MB main-thread stack, and every large frame
+    // is probed page by page, so it lives here for the whole modal run.
+    CDialerDlg dialog;
+    m_pMainWnd = &dialog;
+    dialog.RunModal(this);
+    forwardCharTarget_ = nullptr;
+    m_pMainWnd = nullptr;
+    return FALSE;
+}
+
+BOOL CDialerApp::ProcessMessageFilter(int code, MSG* message) {
+    if (forwardCharTarget_ != nullptr && message->message == WM_CHAR &&
+        (message->hwnd == forwardCharTarget_ || ::IsChild(forwardCharTarget_, message->hwnd))) {
+        ::SendMessageA(forwardCharTarget_, WM_CHAR, message->wParam, message->lParam);
+        return TRUE;
+    }
+    return CWinApp::ProcessMessageFilter(code, message);
+}

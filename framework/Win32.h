@@ -1,0 +1,17 @@
+// The one way the program includes the Windows headers: ANSI APIs only.
+#pragma once
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef STRICT
+#define STRICT
+#endif
+#undef UNICODE
+#undef _UNICODE
+
+#include <commctrl.h>
+#include <windows.h>

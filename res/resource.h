@@ -1,0 +1,42 @@
+// Resource and control ids, shared by the code and tollwick.rc.
+#pragma once
+
+// Dialog templates
+#define IDD_ABOUT 100
+#define IDD_DIALER 102
+#define IDD_UNKNOWN_NUMBER 132
+#define IDD_CONTACT 134
+
+// Main window controls
+#define IDC_DIAL 1001
+#define IDC_DIGIT_0 1002
+#define IDC_DIGIT_1 1003
+#define IDC_DIGIT_2 1004
+#define IDC_DIGIT_3 1005
+#define IDC_DIGIT_4 1006
+#define IDC_DIGIT_5 1007
+#define IDC_DIGIT_6 1008
+#define IDC_DIGIT_7 1009
+#define IDC_DIGIT_8 1010
+#define IDC_DIGIT_9 1011
+#define IDC_STAR 1012
+#define IDC_HASH 1013
+#define IDC_CLEAR 1014
+#define IDC_CONTACT_LIST 1020
+#define IDC_DELETE 1027
+#define IDC_NEW 1028
+#define IDC_EDIT 1029
+#define IDC_ENTER 1032
+#define IDC_CREDITS 1033
+#define IDC_END 1036
+
+// Contact dialog controls
+#define IDC_NAME 1023
+#define IDC_NUMBER 1024
+#define IDC_CALLS 1025
+#define IDC_JUST_DIAL 1026
+
+// Icons
+#define IDI_APPLICATION_PHONE 128
+#define IDI_LIST_ITEM 129
+#define IDI_END_CALL 205

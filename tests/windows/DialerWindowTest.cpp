@@ -1,0 +1,245 @@
+// The real main window, run by the application's own start-up on this
+// thread and driven from a second thread with the messages a user causes.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "UiDriver.h"
+#include "app/DialerApp.h"
+#include "app/DialerDlg.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr char kCaption[] = "Tollwick v1.3";
+
+std::string Canonical(const ContactTable& table) {
+    std::string text;
+    ContactsFile::Format(
+        table,
+        [](void* sink, const char* bytes, std::size_t length) {
+            static_cast<std::string*>(sink)->append(bytes, length);
+            return true;
+        },
+        &text);
+    return text;
+}
+
+std::unique_ptr<ContactTable> TableOf(const std::string& fileText) {
+    auto table = std::make_unique<ContactTable>();
+    ContactsFile::ParseText(fileText.data(), fileText.size(), *table);
+    return table;
+}
+
+const char kContacts[] =
+    "# my numbers\n"
+    "[PhoneNumbers]\n"
+    "Ann,555 1234,2\n"
+    "Bob ,   (555) 99-1, 7, extra\n";
+
+class DialerWindow : public ::testing::Test {
+protected:
+    CDialerDlg& Dialog() { return *static_cast<CDialerDlg*>(theApp.m_pMainWnd); }
+
+    // Runs the application until its window closes; `drive` gets the main
+    // window once it is shown. Should the driver give up, the run is ended.
+    void Run(const std::function<void(HWND)>& drive, const char* firstMessageBox = nullptr) {
+        const DWORD ui = ::GetCurrentThreadId();
+        {
+            DriverThread driver([&] {
+                if (firstMessageBox != nullptr) {
+                    HWND box = WaitForWindow(ui, firstMessageBox);
+                    if (box == nullptr) {
+                        ADD_FAILURE() << "no " << firstMessageBox << " message";
+                    } else {
+                        firstMessage_ = MessageBoxText(box);
+                        firstMessageStyle_ = static_cast<DWORD>(::GetWindowLongA(box, GWL_STYLE));
+                        ClickButton(box, IDOK);
+                    }
+                }
+                HWND main = WaitForWindow(ui, kCaption);
+                if (main == nullptr) {
+                    ADD_FAILURE() << "the main window did not appear";
+                } else {
+                    forwardTargetWhileOpen_ = theApp.ForwardCharTarget();
+                    drive(main);
+                    if (WaitUntil([&] { return NoWindow(ui, kCaption); })) return;
+                    ADD_FAILURE() << "the main window did not close";
+                }
+                ::PostThreadMessageA(ui, WM_QUIT, 0, 0);
+            });
+            MessageFilterHook hook;
+            theApp.InitInstance();
+        }
+        MSG leftover;
+        while (::PeekMessageA(&leftover, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+
+    ScratchDirectory scratch_;
+    std::string firstMessage_;
+    DWORD firstMessageStyle_ = 0;
+    HWND forwardTargetWhileOpen_ = nullptr;
+};
+
+TEST_F(DialerWindow, ReadsContactsAtStartAndRewritesThemOnExit) {
+    WriteFileBytes("contacts.txt", kContacts);
+    int countWhileOpen = -1;
+    Run([&](HWND main) {
+        countWhileOpen = Dialog().Contacts().count;
+        EXPECT_STREQ(Dialog().Contacts().slots[1].name, "Bob ");
+        EXPECT_EQ(forwardTargetWhileOpen_, main);
+        ClickButton(main, IDOK);
+    });
+    EXPECT_EQ(countWhileOpen, 2);
+    EXPECT_EQ(theApp.ForwardCharTarget(), nullptr);
+    EXPECT_EQ(theApp.m_pMainWnd, nullptr);
+    const std::string written = ReadFileBytes("contacts.txt");
+    EXPECT_EQ(written, Canonical(*TableOf(kContacts)));
+    EXPECT_NE(written.find("\r\nBob , (555) 99-1, 7\r\n"), std::string::npos);
+    EXPECT_FALSE(FileExists("contacts.txt.new"));
+}
+
+// Every way of closing the window saves the contacts.
+class ClosingPath : public DialerWindow, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ClosingPath, SavesTheContacts) {
+    WriteFileBytes("contacts.txt", kContacts);
+    Run([](HWND main) {
+        switch (GetParam()) {
+            case 0: ClickButton(main, IDOK); break;
+            case 1: PostKey(::GetDlgItem(main, IDC_CONTACT_LIST), VK_ESCAPE); break;
+            case 2: ::PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0); break;  // close box, system menu
+            case 3: ::PostMessageA(main, WM_CLOSE, 0, 0); break;
+        }
+    });
+    EXPECT_EQ(ReadFileBytes("contacts.txt"), Canonical(*TableOf(kContacts)));
+}
+
+INSTANTIATE_TEST_SUITE_P(ExitEscapeCloseBoxAndClose, ClosingPath, ::testing::Values(0, 1, 2, 3));
+
+TEST_F(DialerWindow, WithoutAFileSaysSoAndWritesANewOneAtExit) {
+    Run([](HWND main) { PostKey(::GetDlgItem(main, IDC_CONTACT_LIST), VK_ESCAPE); }, "INFO");
+    EXPECT_EQ(firstMessage_, "Can not open contacts.txt!\nNew will be created...");
+    const std::string written = ReadFileBytes("contacts.txt");
+    EXPECT_EQ(written, Canonical(ContactTable()));
+    EXPECT_EQ(written.substr(written.size() - 16), "[PhoneNumbers]\r\n");
+}
+
+TEST_F(DialerWindow, CharactersTypedAnywhereInTheWindowReachItsCharacterHandler) {
+    WriteFileBytes("contacts.txt", kContacts);
+    Run([&](HWND main) {
+        HWND list = ::GetDlgItem(main, IDC_CONTACT_LIST);
+        for (char c : std::string("555")) PostChar(list, c);
+        for (char c : std::string("12")) PostChar(::GetDlgItem(main, IDOK), c);
+        PostChar(::GetDlgItem(main, IDC_DIGIT_3), '3');
+        PostChar(main, '4');
+        EXPECT_TRUE(WaitUntil([&] { return std::string(Dialog().DialNumber()) == "5551234"; }))
+            << Dialog().DialNumber();
+        ClickButton(main, IDOK);
+    });
+}
+
+TEST_F(DialerWindow, EscapeFirstClearsTheNumberThenCloses) {
+    WriteFileBytes("contacts.txt", kContacts);
+    bool openAfterFirstEscape = false;
+    Run([&](HWND main) {
+        HWND list = ::GetDlgItem(main, IDC_CONTACT_LIST);
+        PostChar(list, '4');
+        PostChar(list, '2');
+        ASSERT_TRUE(WaitUntil([&] { return std::string(Dialog().DialNumber()) == "42"; }));
+        PostKey(list, VK_ESCAPE);
+        ASSERT_TRUE(WaitUntil([&] { return Dialog().DialNumber()[0] == '\0'; }));
+        ::Sleep(200);  // were the window closing, it would be gone by now
+        openAfterFirstEscape = ::IsWindowVisible(main) != FALSE;
+        PostKey(list, VK_ESCAPE);
+    });
+    EXPECT_TRUE(openAfterFirstEscape);
+    EXPECT_EQ(ReadFileBytes("contacts.txt"), Canonical(*TableOf(kContacts)));
+}
+
+// Records the commands the main window's thread delivers.
+struct CommandLog {
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && sent->message == WM_COMMAND && HIWORD(sent->wParam) == BN_CLICKED) {
+            last = LOWORD(sent->wParam);
+            ++count;
+        }
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static volatile LONG last;
+    static volatile LONG count;
+};
+volatile LONG CommandLog::last = 0;
+volatile LONG CommandLog::count = 0;
+
+TEST_F(DialerWindow, EnterPressesTheHiddenDefaultButtonUnlessAPushButtonHasTheFocus) {
+    WriteFileBytes("contacts.txt", kContacts);
+    HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, CommandLog::Hook, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    bool openAfterEnter = false;
+    Run([&](HWND main) {
+        HWND list = ::GetDlgItem(main, IDC_CONTACT_LIST);
+        for (HWND focus : {list, ::GetDlgItem(main, IDC_DIGIT_5)}) {
+            ::SendMessageA(main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(focus), TRUE);
+            CommandLog::last = 0;
+            PostKey(focus, VK_RETURN);
+            EXPECT_TRUE(WaitUntil([] { return CommandLog::last == IDC_ENTER; })) << CommandLog::last;
+        }
+        openAfterEnter = ::IsWindowVisible(main) != FALSE;
+        EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(main, IDC_ENTER)));
+        // With Exit focused, Enter presses Exit.
+        HWND exitButton = ::GetDlgItem(main, IDOK);
+        ::SendMessageA(main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(exitButton), TRUE);
+        PostKey(exitButton, VK_RETURN);
+    });
+    ::UnhookWindowsHookEx(hook);
+    EXPECT_TRUE(openAfterEnter);
+    EXPECT_EQ(CommandLog::last, IDOK);
+}
+
+TEST_F(DialerWindow, EndButtonIsNeverShown) {
+    WriteFileBytes("contacts.txt", kContacts);
+    Run([&](HWND main) {
+        HWND end = ::GetDlgItem(main, IDC_END);
+        ASSERT_NE(end, nullptr);
+        EXPECT_FALSE(::IsWindowVisible(end));
+        PostChar(main, '1');
+        PostKey(::GetDlgItem(main, IDC_CONTACT_LIST), VK_TAB);
+        ASSERT_TRUE(WaitUntil([&] { return Dialog().DialNumber()[0] == '1'; }));
+        EXPECT_FALSE(::IsWindowVisible(end));
+        ClickButton(main, IDOK);
+    });
+}
+
+TEST_F(DialerWindow, AFailedSaveSaysSoAndKeepsTheOldFile) {
+    WriteFileBytes("contacts.txt", kContacts);
+    ::CreateDirectoryA("contacts.txt.new", nullptr);  // the new file cannot be made
+    const DWORD ui = ::GetCurrentThreadId();
+    std::string message;
+    Run([&](HWND main) {
+        ClickButton(main, IDOK);
+        HWND box = WaitForWindow(ui, "ERROR");
+        ASSERT_NE(box, nullptr);
+        message = MessageBoxText(box);
+        EXPECT_EQ(::GetWindow(box, GW_OWNER), main);
+        ClickButton(box, IDOK);
+    });
+    EXPECT_EQ(message, "Can not open contacts.txt!");
+    EXPECT_EQ(ReadFileBytes("contacts.txt"), kContacts);
+}
+
+TEST_F(DialerWindow, ClientAreaHasTheClassicDialogMetrics) {
+    WriteFileBytes("contacts.txt", kContacts);
+    RECT client{};
+    Run([&](HWND main) {
+        ::GetClientRect(main, &client);
+        ClickButton(main, IDOK);
+    });
+    EXPECT_EQ(client.right, 401);
+    EXPECT_EQ(client.bottom, 372);
+}
+
+}  // namespace
