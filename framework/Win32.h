@@ -13,5 +13,6 @@
 #undef UNICODE
 #undef _UNICODE
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <commctrl.h>

@@ -1,0 +1,90 @@
+# Shared steps of the end-to-end tests: the real TOLLWICK.EXE under Wine, in
+# a scratch folder, driven with xdotool on the test session's display.
+# The test runner passes WINE_RUN, TOLLWICK_EXE and WINE_STATE.
+set -euo pipefail
+: "${WINE_RUN:?}" "${TOLLWICK_EXE:?}" "${WINE_STATE:?}"
+DISPLAY="$(cat "$WINE_STATE/display")"
+export DISPLAY
+work="$(mktemp -d /tmp/tollwick-e2e-XXXXXX)"
+app_pid=""
+window=""
+
+cleanup() {
+  if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then kill "$app_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  import -window root "$work/../tollwick-e2e-failure.png" 2>/dev/null || true
+  exit 1
+}
+
+# The Wine frame around the client area: 3 pixels left, 22 above.
+frame_left=3
+frame_top=22
+
+# Waits for a top-level window with exactly this title; prints its id.
+wait_window() {
+  local id
+  id="$(timeout 30 xdotool search --sync --name "^$1\$" | head -1)" || fail "no window '$1'"
+  echo "$id"
+}
+
+start_tollwick() {
+  (cd "$work" && exec "$WINE_RUN" "$TOLLWICK_EXE" >/dev/null 2>&1) &
+  app_pid=$!
+}
+
+wait_main_window() { window="$(wait_window 'Tollwick v1.3')"; }
+
+# Clicks at client coordinates (x, y) of a window, the way a hand would:
+# move there, let the pointer settle, press and release.
+click_client() {
+  xdotool mousemove --window "$1" $(($2 + frame_left)) $(($3 + frame_top))
+  sleep 0.3
+  xdotool mousedown 1
+  sleep 0.05
+  xdotool mouseup 1
+  sleep 0.3
+}
+
+# Clicks at coordinates relative to the window's outer frame.
+click_frame() {
+  xdotool mousemove --window "$1" "$2" "$3"
+  sleep 0.3
+  xdotool mousedown 1
+  sleep 0.05
+  xdotool mouseup 1
+  sleep 0.3
+}
+
+# Gives the contact list the focus with a click into its empty area.
+focus_list() { click_client "$window" 280 300; }
+
+click_exit() { click_client "$window" 360 347; }
+
+# The close box sits near the right end of the caption.
+click_close_box() {
+  local width
+  width="$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')"
+  click_frame "$window" $((width - 14)) 11
+}
+
+still_open() { xdotool search --name '^Tollwick v1.3$' >/dev/null 2>&1; }
+
+wait_exit() {
+  for _ in $(seq 150); do
+    kill -0 "$app_pid" 2>/dev/null || { app_pid=""; return 0; }
+    sleep 0.1
+  done
+  fail "Tollwick did not end"
+}
+
+expect_contacts_file() {
+  cmp "$work/contacts.txt" "$1" || {
+    od -c "$work/contacts.txt" | tail -20 >&2
+    fail "contacts.txt differs from $1"
+  }
+}
