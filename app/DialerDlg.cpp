@@ -5,7 +5,17 @@
 #include "app/DialerApp.h"
 #include "res/resource.h"
 
+namespace {
+
+// The background picture's size; the client area is a pixel or two larger.
+constexpr int kBackgroundWidth = 400;
+constexpr int kBackgroundHeight = 370;
+
+}  // namespace
+
 BEGIN_MESSAGE_TABLE(CDialerDlg, CDialog)
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
 ON_WM_CHAR()
 ON_WM_ACTIVATE()
 END_MESSAGE_TABLE()
@@ -43,6 +53,7 @@ BOOL CDialerDlg::OnInitDialog() {
     ContactsFile::Read(contacts_, *this);
     contacts_.sortMode = kSortCallsDescending;
     for (int p = 0; p < kMaxContacts; ++p) contacts_.order[p] = p;
+    LoadDisplayImages();
 
     endButton_.SetIcon(::LoadIconA(CWinApp::ResourceHandle(), MAKEINTRESOURCEA(IDI_END_CALL)));
     return TRUE;
@@ -61,8 +72,41 @@ BOOL CDialerDlg::PreTranslateMessage(MSG* message) {
 BOOL CDialerDlg::DestroyWindow() {
     list_.DeleteAllItems();
     imageList_.DeleteImageList();
+    backgroundDC_.DeleteDC();
     ContactsFile::Write(contacts_, *this);
     return CDialog::DestroyWindow();
+}
+
+// The background picture, held in a memory DC for painting. Without it the
+// window paints from an empty DC: no picture, and nothing reported.
+void CDialerDlg::LoadDisplayImages() {
+    background_.Reset(
+        static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), "IDB_BACK", IMAGE_BITMAP,
+                                          kBackgroundWidth, kBackgroundHeight, LR_CREATEDIBSECTION)));
+    backgroundDC_.CreateCompatibleDC(nullptr);
+    if (background_) ::SelectObject(backgroundDC_.GetSafeHdc(), background_.Get());
+}
+
+void CDialerDlg::OnPaint() {
+    CPaintDC paint(m_hWnd);
+    if (::IsIconic(m_hWnd)) {
+        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.GetSafeHdc()), 0);
+        const int iconWidth = ::GetSystemMetrics(SM_CXICON);
+        const int iconHeight = ::GetSystemMetrics(SM_CYICON);
+        RECT client;
+        ::GetClientRect(m_hWnd, &client);
+        const int x = (client.right - client.left - iconWidth + 1) / 2;
+        const int y = (client.bottom - client.top - iconHeight + 1) / 2;
+        ::DrawIcon(paint.GetSafeHdc(), x, y, appIcon_);
+        return;
+    }
+    ::BitBlt(paint.GetSafeHdc(), 0, 0, kBackgroundWidth, kBackgroundHeight, backgroundDC_.GetSafeHdc(), 0, 0,
+             SRCCOPY);
+    Default();
+}
+
+HCURSOR CDialerDlg::OnQueryDragIcon() {
+    return reinterpret_cast<HCURSOR>(appIcon_);
 }
 
 void CDialerDlg::OnChar(UINT character, UINT, UINT) {

@@ -30,9 +30,12 @@ protected:
     void DoDataExchange(CDataExchange* exchange) override;
 
 private:
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
     void OnChar(UINT character, UINT repeat, UINT flags);
     void OnActivate(UINT state, HWND other, bool minimized);
     void Clear();
+    void LoadDisplayImages();
 
     // Contacts file host: messages owned by this window, atomic replacement.
     void ShowMessage(const char* text, const char* caption, unsigned style) override;
@@ -51,5 +54,7 @@ private:
     CImageList imageList_;
     CDialerApp* app_ = nullptr;
     ContactTable contacts_;
+    OwnedBitmap background_;
+    CDC backgroundDC_;
     HICON appIcon_;
 };

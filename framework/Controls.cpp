@@ -44,10 +44,12 @@ void CBitmapButton::DrawItem(DRAWITEMSTRUCT* item) {
         picture = disabled_.Get();
     }
     if (picture == nullptr) return;
-    MemoryDC source;
-    SelectedObject selected(source.Get(), picture);
+    CDC source;
+    if (!source.CreateCompatibleDC(item->hDC)) return;
+    SelectedObject selected(source.GetSafeHdc(), picture);
     const RECT& r = item->rcItem;
-    ::BitBlt(item->hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, source.Get(), 0, 0, SRCCOPY);
+    ::BitBlt(item->hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, source.GetSafeHdc(), 0, 0,
+             SRCCOPY);
 }
 
 BOOL CImageList::Create(int width, int height, UINT flags, int initial, int grow) {

@@ -53,18 +53,42 @@ private:
     HGDIOBJ previous_;
 };
 
-// A memory DC compatible with the screen, deleted with its owner.
-class MemoryDC {
+// Owns a memory DC: created compatible with a reference DC (or the
+// screen), deleted by DeleteDC or with its owner.
+class CDC {
 public:
-    MemoryDC() : dc_(::CreateCompatibleDC(nullptr)) {}
-    ~MemoryDC() {
-        if (dc_ != nullptr) ::DeleteDC(dc_);
-    }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
+    CDC() = default;
+    ~CDC() { DeleteDC(); }
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
 
-    HDC Get() const { return dc_; }
+    BOOL CreateCompatibleDC(HDC reference) {
+        DeleteDC();
+        dc_ = ::CreateCompatibleDC(reference);
+        return dc_ != nullptr;
+    }
+    void DeleteDC() {
+        if (dc_ != nullptr) ::DeleteDC(dc_);
+        dc_ = nullptr;
+    }
+    HDC GetSafeHdc() const { return dc_; }
 
 private:
+    HDC dc_ = nullptr;
+};
+
+// The DC of one WM_PAINT: BeginPaint on construction, EndPaint at the end.
+class CPaintDC {
+public:
+    explicit CPaintDC(HWND window) : window_(window), dc_(::BeginPaint(window, &paint_)) {}
+    ~CPaintDC() { ::EndPaint(window_, &paint_); }
+    CPaintDC(const CPaintDC&) = delete;
+    CPaintDC& operator=(const CPaintDC&) = delete;
+
+    HDC GetSafeHdc() const { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_;
     HDC dc_;
 };

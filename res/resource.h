@@ -36,6 +36,26 @@
 #define IDC_CALLS 1025
 #define IDC_JUST_DIAL 1026
 
+// Pictures, strings and tables by number
+#define IDB_ABOUT 188
+#define IDS_ABOUT 101
+#define IDR_SHORTCUTS 187
+
+// Sounds: the click and the key tones, type "WAVE"
+#define IDW_CLICK 190
+#define IDW_KEY_0 192
+#define IDW_KEY_1 193
+#define IDW_KEY_2 194
+#define IDW_KEY_3 195
+#define IDW_KEY_4 196
+#define IDW_KEY_5 197
+#define IDW_KEY_6 198
+#define IDW_KEY_7 199
+#define IDW_KEY_8 200
+#define IDW_KEY_9 201
+#define IDW_KEY_STAR 202
+#define IDW_KEY_HASH 203
+
 // Icons
 #define IDI_APPLICATION_PHONE 128
 #define IDI_LIST_ITEM 129

@@ -242,4 +242,63 @@ TEST_F(DialerWindow, ClientAreaHasTheClassicDialogMetrics) {
     EXPECT_EQ(client.bottom, 372);
 }
 
+// A pixel of one of the program's named pictures.
+COLORREF PicturePixel(const char* name, int x, int y) {
+    HBITMAP picture = static_cast<HBITMAP>(
+        ::LoadImageA(::GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = ::SelectObject(dc, picture);
+    const COLORREF colour = ::GetPixel(dc, x, y);
+    ::SelectObject(dc, previous);
+    ::DeleteDC(dc);
+    ::DeleteObject(picture);
+    return colour;
+}
+
+COLORREF WindowPixel(HWND window, int x, int y) {
+    HDC dc = ::GetDC(window);
+    const COLORREF colour = ::GetPixel(dc, x, y);
+    ::ReleaseDC(window, dc);
+    return colour;
+}
+
+TEST_F(DialerWindow, BitmapButtonsTakeTheSizeOfTheirUpPicture) {
+    WriteFileBytes("contacts.txt", kContacts);
+    const struct {
+        int id;
+        int width;
+        int height;
+    } buttons[] = {{IDC_DIAL, 93, 36},    {IDC_CLEAR, 26, 38}, {IDC_DIGIT_1, 38, 38}, {IDC_DIGIT_0, 38, 38},
+                   {IDC_DIGIT_9, 38, 38}, {IDC_STAR, 38, 38},  {IDC_HASH, 38, 38},    {IDC_CREDITS, 80, 30}};
+    Run([&](HWND main) {
+        for (const auto& b : buttons) {
+            RECT r{};
+            ::GetWindowRect(::GetDlgItem(main, b.id), &r);
+            EXPECT_EQ(r.right - r.left, b.width) << b.id;
+            EXPECT_EQ(r.bottom - r.top, b.height) << b.id;
+        }
+        ClickButton(main, IDOK);
+    });
+}
+
+TEST_F(DialerWindow, PaintsTheBackgroundPictureAndEachKeyInItsState) {
+    WriteFileBytes("contacts.txt", kContacts);
+    const COLORREF screen = PicturePixel("IDB_BACK", 60, 90);
+    const COLORREF body = PicturePixel("IDB_BACK", 10, 200);
+    const COLORREF keyUp = PicturePixel("IDB_D5_U", 19, 5);
+    const COLORREF keyFocused = PicturePixel("IDB_D5_F", 19, 5);
+    ASSERT_NE(keyUp, keyFocused);
+    Run([&](HWND main) {
+        EXPECT_TRUE(WaitUntil([&] { return WindowPixel(main, 60, 90) == screen; })) << std::hex << screen;
+        EXPECT_EQ(WindowPixel(main, 10, 200), body);
+        HWND five = ::GetDlgItem(main, IDC_DIGIT_5);
+        ::SendMessageA(main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(five), TRUE);
+        EXPECT_TRUE(WaitUntil([&] { return WindowPixel(five, 19, 5) == keyFocused; }));
+        ::SendMessageA(main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(main, IDC_CONTACT_LIST)),
+                       TRUE);
+        EXPECT_TRUE(WaitUntil([&] { return WindowPixel(five, 19, 5) == keyUp; }));
+        ClickButton(main, IDOK);
+    });
+}
+
 }  // namespace
