@@ -72,6 +72,16 @@ click_close_box() {
   click_frame "$window" $((width - 14)) 11
 }
 
+# The colour of a pixel in the window's client area, as the screen shows it,
+# and in one of the pictures under res/bitmaps; both as "r,g,b".
+window_pixel() {
+  import -window "$window" "$work/window.png"
+  convert "$work/window.png" -format "%[fx:int(255*p{$(($1 + frame_left)),$(($2 + frame_top))}.r)],%[fx:int(255*p{$(($1 + frame_left)),$(($2 + frame_top))}.g)],%[fx:int(255*p{$(($1 + frame_left)),$(($2 + frame_top))}.b)]" info:
+}
+picture_pixel() {
+  convert "$here/../../res/bitmaps/$1.bmp" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
 still_open() { xdotool search --name '^Tollwick v1.3$' >/dev/null 2>&1; }
 
 wait_exit() {

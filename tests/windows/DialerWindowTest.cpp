@@ -287,7 +287,12 @@ TEST_F(DialerWindow, PaintsTheBackgroundPictureAndEachKeyInItsState) {
     const COLORREF body = PicturePixel("IDB_BACK", 10, 200);
     const COLORREF keyUp = PicturePixel("IDB_D5_U", 19, 5);
     const COLORREF keyFocused = PicturePixel("IDB_D5_F", 19, 5);
+    // The pressed face sits a pixel further right and down, so the key's
+    // left edge differs from the up picture's.
+    const COLORREF keyDown = PicturePixel("IDB_D5_D", 2, 19);
+    const COLORREF keyUpEdge = PicturePixel("IDB_D5_U", 2, 19);
     ASSERT_NE(keyUp, keyFocused);
+    ASSERT_NE(keyDown, keyUpEdge);
     Run([&](HWND main) {
         EXPECT_TRUE(WaitUntil([&] { return WindowPixel(main, 60, 90) == screen; })) << std::hex << screen;
         EXPECT_EQ(WindowPixel(main, 10, 200), body);
@@ -297,6 +302,10 @@ TEST_F(DialerWindow, PaintsTheBackgroundPictureAndEachKeyInItsState) {
         ::SendMessageA(main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(main, IDC_CONTACT_LIST)),
                        TRUE);
         EXPECT_TRUE(WaitUntil([&] { return WindowPixel(five, 19, 5) == keyUp; }));
+        ::SendMessageA(five, BM_SETSTATE, TRUE, 0);  // held down
+        EXPECT_TRUE(WaitUntil([&] { return WindowPixel(five, 2, 19) == keyDown; }));
+        ::SendMessageA(five, BM_SETSTATE, FALSE, 0);
+        EXPECT_TRUE(WaitUntil([&] { return WindowPixel(five, 2, 19) == keyUpEdge; }));
         ClickButton(main, IDOK);
     });
 }
