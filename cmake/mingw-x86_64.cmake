@@ -1,13 +1,6 @@
 # The 64-bit build that runs under Wine: PE32+, x86_64, statically linked.
-set(CMAKE_SYSTEM_NAME Windows)
+# The POSIX threading flavour: GoogleTest's Windows build needs std::mutex.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(TOOLCHAIN_PREFIX x86_64-w64-mingw32)
-# The POSIX threading flavour: GoogleTest's Windows build needs std::mutex.
-set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(TOOLCHAIN_FLAVOUR -posix)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
