@@ -86,12 +86,4 @@ struct ContactTable {
 
     // The slot shown at list position p (0-19), or kNoSlot past the end.
     int SpeedDialSlot(int p) const;
-
-    // Copies text into a slot field, truncating to the field; always terminated.
-    template <int N>
-    static void CopyField(char (&field)[N], const char* text) {
-        int i = 0;
-        for (; i < N - 1 && text[i] != '\0'; ++i) field[i] = text[i];
-        for (; i < N; ++i) field[i] = '\0';
-    }
 };

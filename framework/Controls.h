@@ -29,7 +29,6 @@ private:
 class CListCtrl : public CWnd {
 public:
     BOOL DeleteAllItems() { return ListView_DeleteAllItems(m_hWnd); }
-    HIMAGELIST SetImageList(HIMAGELIST list, int kind) { return ListView_SetImageList(m_hWnd, list, kind); }
 };
 
 // Owns an image list until DeleteImageList or its own end.

@@ -19,6 +19,7 @@ public:
     unsigned calls = 7;
     int pings = 0;
     UINT rangeId = 0;
+    NMHDR lastNotify{};
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override {
@@ -30,11 +31,16 @@ protected:
 private:
     void OnPing() { ++pings; }
     void OnRange(UINT id) { rangeId = id; }
+    void OnNameClicked(NMHDR* header, LRESULT* result) {
+        lastNotify = *header;
+        *result = 42;
+    }
 };
 
 BEGIN_MESSAGE_TABLE(FieldsDialog, CDialog)
 ON_COMMAND(IDC_TEST_PING, OnPing)
 ON_COMMAND_RANGE(IDC_TEST_FIRST, IDC_TEST_LAST, OnRange)
+ON_NOTIFY(NM_CLICK, IDC_TEST_NAME, OnNameClicked)
 END_MESSAGE_TABLE()
 
 std::string ItemText(HWND dialog, int id) {
@@ -136,6 +142,18 @@ TEST(MessageTable, CommandsReachTheirHandlersAndBaseEntriesStillWork) {
             ClickButton(window, id);
             EXPECT_TRUE(WaitUntil([&] { return dialog.rangeId == static_cast<UINT>(id); })) << id;
         }
+        // Notifications match on both the code and the control, and their
+        // handler's result is the answer of the message.
+        HWND name = ::GetDlgItem(window, IDC_TEST_NAME);
+        NMHDR click{name, IDC_TEST_NAME, static_cast<UINT>(NM_CLICK)};
+        EXPECT_EQ(::SendMessageA(window, WM_NOTIFY, IDC_TEST_NAME, reinterpret_cast<LPARAM>(&click)), 42);
+        EXPECT_EQ(dialog.lastNotify.hwndFrom, name);
+        NMHDR otherCode{name, IDC_TEST_NAME, static_cast<UINT>(NM_DBLCLK)};
+        NMHDR otherControl{name, IDC_TEST_CALLS, static_cast<UINT>(NM_CLICK)};
+        EXPECT_EQ(::SendMessageA(window, WM_NOTIFY, IDC_TEST_NAME, reinterpret_cast<LPARAM>(&otherCode)), 0);
+        EXPECT_EQ(::SendMessageA(window, WM_NOTIFY, IDC_TEST_CALLS, reinterpret_cast<LPARAM>(&otherControl)),
+                  0);
+        EXPECT_EQ(dialog.lastNotify.code, static_cast<UINT>(NM_CLICK));
         // Escape goes to the dialog manager and through the base table's Cancel.
         PostKey(::GetDlgItem(window, IDC_TEST_NAME), VK_ESCAPE);
     });

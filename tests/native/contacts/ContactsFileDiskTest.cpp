@@ -49,8 +49,8 @@ protected:
 
     void Add(const char* name, const char* number, int calls) {
         Contact& c = table_->slots[table_->count++];
-        ContactTable::CopyField(c.name, name);
-        ContactTable::CopyField(c.number, number);
+        CopyField(c.name, name);
+        CopyField(c.number, number);
         c.calls = calls;
     }
 
@@ -90,7 +90,7 @@ TEST_F(ContactsFileOnDisk, ReadClearsEverySlotAndReadsPast64000Bytes) {
     while (text.size() < 70000) text += "# " + std::string(400, 'c') + "\r\n";
     text += "Last, 2, 2\r\n";
     Put("contacts.txt", text);
-    for (int s = 0; s < kMaxContacts; ++s) ContactTable::CopyField(table_->slots[s].number, "stale");
+    for (int s = 0; s < kMaxContacts; ++s) CopyField(table_->slots[s].number, "stale");
 
     ContactsFile::Read(*table_, host_);
     EXPECT_TRUE(host_.messages.empty());
@@ -141,7 +141,7 @@ TEST_F(ContactsFileOnDisk, WriteFailingMidwayLeavesTheOldFileAndNoTemporary) {
     for (int s = 0; s < kMaxContacts; ++s) {
         Contact& c = table_->slots[s];
         std::memset(c.name, 'n', 200);
-        ContactTable::CopyField(c.number, "5551234");
+        CopyField(c.number, "5551234");
     }
     table_->count = kMaxContacts;  // about 105,000 bytes: several buffers full
 

@@ -184,11 +184,11 @@ TEST(Format, WritesBannerHeaderAndOneLinePerStoredSlot) {
                    {"Min", "2", -2147483647 - 1}};
     for (const auto& e : entries) {
         Contact& c = table.slots[table.count++];
-        ContactTable::CopyField(c.name, e.name);
-        ContactTable::CopyField(c.number, e.number);
+        CopyField(c.name, e.name);
+        CopyField(c.number, e.number);
         c.calls = e.calls;
     }
-    ContactTable::CopyField(table.slots[table.count].number, "past count is not written");
+    CopyField(table.slots[table.count].number, "past count is not written");
     EXPECT_EQ(Formatted(table), kBanner +
                                     "Ann, 555 1234, 2\r\n"
                                     " Bob , (555) 99 , -4\r\n"
@@ -237,10 +237,10 @@ TEST(RoundTrip, GeneratedTablesComeBackSlotForSlot) {
         table->count = round == 0 ? kMaxContacts : count(random);
         for (int s = 0; s < table->count; ++s) {
             Contact& c = table->slots[s];
-            ContactTable::CopyField(c.name, RandomText(random, 50, true).c_str());
+            CopyField(c.name, RandomText(random, 50, true).c_str());
             // An empty number stays an empty-number slot below count.
             const std::string number = random() % 20 == 0 ? "" : RandomText(random, 28, false);
-            ContactTable::CopyField(c.number, number.c_str());
+            CopyField(c.number, number.c_str());
             c.calls = random() % 4 == 0 ? calls(random) : static_cast<std::int32_t>(random() % 100);
         }
         auto back = Parsed(Formatted(*table));

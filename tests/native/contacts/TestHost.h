@@ -31,6 +31,14 @@ public:
     bool failReplace = false;
 };
 
+// Copies text into a slot field, truncating to the field; always terminated.
+template <int N>
+void CopyField(char (&field)[N], const char* text) {
+    int i = 0;
+    for (; i < N - 1 && text[i] != '\0'; ++i) field[i] = text[i];
+    for (; i < N; ++i) field[i] = '\0';
+}
+
 inline std::string Formatted(const ContactTable& table) {
     std::string text;
     const bool ok = ContactsFile::Format(
