@@ -310,4 +310,44 @@ TEST_F(DialerWindow, PaintsTheBackgroundPictureAndEachKeyInItsState) {
     });
 }
 
+HWND FocusOf(DWORD threadId) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return ::GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
+}
+
+TEST_F(DialerWindow, ReactivationLeavesTheFocusWhereItIs) {
+    WriteFileBytes("contacts.txt", kContacts);
+    const DWORD ui = ::GetCurrentThreadId();
+    Run([&](HWND main) {
+        HWND five = ::GetDlgItem(main, IDC_DIGIT_5);
+        HWND list = ::GetDlgItem(main, IDC_CONTACT_LIST);
+        ::SendMessageA(main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(five), TRUE);
+        // The dialog manager's own handling would remember the focus here
+        // and bring it back to the key on reactivation.
+        ::SendMessageA(main, WM_ACTIVATE, WA_INACTIVE, 0);
+        ::SendMessageA(main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
+        ::SendMessageA(main, WM_ACTIVATE, WA_ACTIVE, 0);
+        EXPECT_EQ(FocusOf(ui), list);
+        ClickButton(main, IDOK);
+    });
+}
+
+TEST_F(DialerWindow, CarriesTheApplicationIconAndTheEndButtonsIcon) {
+    WriteFileBytes("contacts.txt", kContacts);
+    const HMODULE module = ::GetModuleHandleA(nullptr);
+    Run([&](HWND main) {
+        HICON phone = ::LoadIconA(module, MAKEINTRESOURCEA(IDI_APPLICATION_PHONE));
+        ASSERT_NE(phone, nullptr);
+        EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageA(main, WM_GETICON, ICON_BIG, 0)), phone);
+        EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageA(main, WM_GETICON, ICON_SMALL, 0)), phone);
+        EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageA(main, WM_QUERYDRAGICON, 0, 0)), phone);
+        HICON end = ::LoadIconA(module, MAKEINTRESOURCEA(IDI_END_CALL));
+        EXPECT_EQ(
+            reinterpret_cast<HICON>(::SendMessageA(::GetDlgItem(main, IDC_END), BM_GETIMAGE, IMAGE_ICON, 0)),
+            end);
+        ClickButton(main, IDOK);
+    });
+}
+
 }  // namespace
