@@ -20,12 +20,11 @@ HBITMAP LoadNamedBitmap(const char* caption, char state) {
 
 BOOL CBitmapButton::AutoLoad(UINT id, CWnd* parent) {
     Attach(parent->GetDlgItem(static_cast<int>(id)));
-    char caption[64];
-    if (m_hWnd == nullptr || ::GetWindowTextA(m_hWnd, caption, sizeof caption) == 0) return FALSE;
-    up_.Reset(LoadNamedBitmap(caption, 'U'));
-    down_.Reset(LoadNamedBitmap(caption, 'D'));
-    focused_.Reset(LoadNamedBitmap(caption, 'F'));
-    disabled_.Reset(LoadNamedBitmap(caption, 'X'));
+    if (m_hWnd == nullptr || ::GetWindowTextA(m_hWnd, caption_, sizeof caption_) == 0) return FALSE;
+    up_.Reset(LoadNamedBitmap(caption_, 'U'));
+    down_ = StatePicture();
+    focused_ = StatePicture();
+    disabled_ = StatePicture();
     if (!up_) return FALSE;
     BITMAP info;
     if (::GetObjectA(up_.Get(), sizeof info, &info) == 0) return FALSE;
@@ -34,15 +33,21 @@ BOOL CBitmapButton::AutoLoad(UINT id, CWnd* parent) {
     return TRUE;
 }
 
-void CBitmapButton::DrawItem(DRAWITEMSTRUCT* item) {
-    HBITMAP picture = up_.Get();
-    if ((item->itemState & ODS_SELECTED) && down_) {
-        picture = down_.Get();
-    } else if ((item->itemState & ODS_FOCUS) && focused_) {
-        picture = focused_.Get();
-    } else if ((item->itemState & ODS_DISABLED) && disabled_) {
-        picture = disabled_.Get();
+HBITMAP CBitmapButton::Picture(StatePicture& picture, char state) {
+    if (!picture.tried) {
+        picture.bitmap.Reset(LoadNamedBitmap(caption_, state));
+        picture.tried = true;
     }
+    return picture.bitmap.Get();
+}
+
+void CBitmapButton::DrawItem(DRAWITEMSTRUCT* item) {
+    // Pressed before focused before disabled; a missing picture falls through.
+    HBITMAP picture = nullptr;
+    if (item->itemState & ODS_SELECTED) picture = Picture(down_, 'D');
+    if (picture == nullptr && (item->itemState & ODS_FOCUS)) picture = Picture(focused_, 'F');
+    if (picture == nullptr && (item->itemState & ODS_DISABLED)) picture = Picture(disabled_, 'X');
+    if (picture == nullptr) picture = up_.Get();
     if (picture == nullptr) return;
     CDC source;
     if (!source.CreateCompatibleDC(item->hDC)) return;

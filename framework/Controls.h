@@ -13,17 +13,26 @@ public:
 // disabled or up.
 class CBitmapButton : public CButton {
 public:
-    // Attaches to the parent's control `id` and loads the pictures named by
-    // its caption followed by U (up, required), D (down), F (focused) and X
-    // (disabled); the button takes the size of its U picture.
+    // Attaches to the parent's control `id`, whose caption names the pictures:
+    // caption + U (up, required), D (down), F (focused) and X (disabled). The
+    // button takes the size of its U picture. The other three are looked up
+    // when first drawn, which keeps them off the window's start-up.
     BOOL AutoLoad(UINT id, CWnd* parent);
     void DrawItem(DRAWITEMSTRUCT* item) override;
 
 private:
+    // A picture loaded on first use; `tried` remembers a missing one.
+    struct StatePicture {
+        OwnedBitmap bitmap;
+        bool tried = false;
+    };
+    HBITMAP Picture(StatePicture& picture, char state);
+
+    char caption_[64] = {};
     OwnedBitmap up_;
-    OwnedBitmap down_;
-    OwnedBitmap focused_;
-    OwnedBitmap disabled_;
+    StatePicture down_;
+    StatePicture focused_;
+    StatePicture disabled_;
 };
 
 class CListCtrl : public CWnd {

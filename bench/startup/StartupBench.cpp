@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
         const double a = TimeOneStart(argv[1]);
         const double b = TimeOneStart(argv[2]);
         if (a < 0 || b < 0) {
-            std::fprintf(stderr, "a window did not appear\n");
+            std::fprintf(stderr, "run %d: the window of %s did not appear\n", i + 1, a < 0 ? argv[1] : argv[2]);
             return 1;
         }
         program.push_back(a);
