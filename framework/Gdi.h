@@ -36,7 +36,6 @@ private:
 };
 
 using OwnedBitmap = GdiObject<HBITMAP>;
-using OwnedFont = GdiObject<HFONT>;
 
 // Selects an object into a DC and puts the previous one back.
 class SelectedObject {
