@@ -52,7 +52,7 @@ BOOL CDialerDlg::OnInitDialog() {
 
     ContactsFile::Read(contacts_, *this);
     contacts_.sortMode = kSortCallsDescending;
-    for (int p = 0; p < kMaxContacts; ++p) contacts_.order[p] = p;
+    contacts_.ResetOrder();
     LoadDisplayImages();
 
     endButton_.SetIcon(::LoadIconA(CWinApp::ResourceHandle(), MAKEINTRESOURCEA(IDI_END_CALL)));

@@ -69,6 +69,10 @@ bool DigitKey::operator==(const DigitKey& other) const {
 }
 
 ContactTable::ContactTable() : sortMode(kSortCallsDescending), order(), slots(), count(0) {
+    ResetOrder();
+}
+
+void ContactTable::ResetOrder() {
     for (int p = 0; p < kMaxContacts; ++p) order[p] = p;
 }
 
@@ -97,7 +101,7 @@ void ContactTable::Compact() {
 }
 
 void ContactTable::Reorder() {
-    for (int p = 0; p < kMaxContacts; ++p) order[p] = p;
+    ResetOrder();
 
     assert(sortMode >= kSortNameAscending && sortMode <= kSortCallsDescending);
     const bool ascending = sortMode <= kSortCallsAscending;

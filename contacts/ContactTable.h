@@ -74,6 +74,9 @@ struct ContactTable {
     // recounts them. A filled spare slot becomes the last stored contact.
     void Compact();
 
+    // Shows every slot at its own position: order[p] = p.
+    void ResetOrder();
+
     // Rebuilds order from sortMode with the list's exchange ordering, which is
     // not stable: equal keys come out in the order the exchanges leave them.
     void Reorder();
