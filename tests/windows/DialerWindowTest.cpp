@@ -9,28 +9,12 @@
 #include "app/DialerApp.h"
 #include "app/DialerDlg.h"
 #include "res/resource.h"
+#include "tests/common/ContactsText.h"
+#include "tests/common/FileBytes.h"
 
 namespace {
 
 constexpr char kCaption[] = "Tollwick v1.3";
-
-std::string Canonical(const ContactTable& table) {
-    std::string text;
-    ContactsFile::Format(
-        table,
-        [](void* sink, const char* bytes, std::size_t length) {
-            static_cast<std::string*>(sink)->append(bytes, length);
-            return true;
-        },
-        &text);
-    return text;
-}
-
-std::unique_ptr<ContactTable> TableOf(const std::string& fileText) {
-    auto table = std::make_unique<ContactTable>();
-    ContactsFile::ParseText(fileText.data(), fileText.size(), *table);
-    return table;
-}
 
 const char kContacts[] =
     "# my numbers\n"
@@ -96,7 +80,7 @@ TEST_F(DialerWindow, ReadsContactsAtStartAndRewritesThemOnExit) {
     EXPECT_EQ(theApp.ForwardCharTarget(), nullptr);
     EXPECT_EQ(theApp.m_pMainWnd, nullptr);
     const std::string written = ReadFileBytes("contacts.txt");
-    EXPECT_EQ(written, Canonical(*TableOf(kContacts)));
+    EXPECT_EQ(written, Formatted(*Parsed(kContacts)));
     EXPECT_NE(written.find("\r\nBob , (555) 99-1, 7\r\n"), std::string::npos);
     EXPECT_FALSE(FileExists("contacts.txt.new"));
 }
@@ -114,7 +98,7 @@ TEST_P(ClosingPath, SavesTheContacts) {
             case 3: ::PostMessageA(main, WM_CLOSE, 0, 0); break;
         }
     });
-    EXPECT_EQ(ReadFileBytes("contacts.txt"), Canonical(*TableOf(kContacts)));
+    EXPECT_EQ(ReadFileBytes("contacts.txt"), Formatted(*Parsed(kContacts)));
 }
 
 INSTANTIATE_TEST_SUITE_P(ExitEscapeCloseBoxAndClose, ClosingPath, ::testing::Values(0, 1, 2, 3));
@@ -123,7 +107,7 @@ TEST_F(DialerWindow, WithoutAFileSaysSoAndWritesANewOneAtExit) {
     Run([](HWND main) { PostKey(::GetDlgItem(main, IDC_CONTACT_LIST), VK_ESCAPE); }, "INFO");
     EXPECT_EQ(firstMessage_, "Can not open contacts.txt!\nNew will be created...");
     const std::string written = ReadFileBytes("contacts.txt");
-    EXPECT_EQ(written, Canonical(ContactTable()));
+    EXPECT_EQ(written, Formatted(ContactTable()));
     EXPECT_EQ(written.substr(written.size() - 16), "[PhoneNumbers]\r\n");
 }
 
@@ -156,7 +140,7 @@ TEST_F(DialerWindow, EscapeFirstClearsTheNumberThenCloses) {
         PostKey(list, VK_ESCAPE);
     });
     EXPECT_TRUE(openAfterFirstEscape);
-    EXPECT_EQ(ReadFileBytes("contacts.txt"), Canonical(*TableOf(kContacts)));
+    EXPECT_EQ(ReadFileBytes("contacts.txt"), Formatted(*Parsed(kContacts)));
 }
 
 // Records the commands the main window's thread delivers.
@@ -308,12 +292,6 @@ TEST_F(DialerWindow, PaintsTheBackgroundPictureAndEachKeyInItsState) {
         EXPECT_TRUE(WaitUntil([&] { return WindowPixel(five, 2, 19) == keyUpEdge; }));
         ClickButton(main, IDOK);
     });
-}
-
-HWND FocusOf(DWORD threadId) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return ::GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
 }
 
 TEST_F(DialerWindow, ReactivationLeavesTheFocusWhereItIs) {

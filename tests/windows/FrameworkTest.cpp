@@ -49,12 +49,6 @@ std::string ItemText(HWND dialog, int id) {
     return text;
 }
 
-HWND FocusOf(DWORD threadId) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return ::GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
-}
-
 // Runs the dialog modally on this thread while `drive` acts on its window.
 template <typename Drive>
 INT_PTR RunFields(FieldsDialog& dialog, Drive drive) {

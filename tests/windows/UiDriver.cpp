@@ -1,8 +1,6 @@
 #include "UiDriver.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 DriverThread::DriverThread(std::function<void()> body)
     : body_(std::move(body)), thread_(::CreateThread(nullptr, 0, Main, this, 0, nullptr)) {}
@@ -72,6 +70,12 @@ std::string MessageBoxText(HWND box) {
     return text;
 }
 
+HWND FocusOf(DWORD threadId) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return ::GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
+}
+
 void ClickButton(HWND dialog, int id) {
     ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
@@ -115,15 +119,6 @@ ScratchDirectory::~ScratchDirectory() {
         ::FindClose(find);
     }
     ::RemoveDirectoryA(path_.c_str());
-}
-
-std::string ReadFileBytes(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFileBytes(const char* path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 bool FileExists(const char* path) {

@@ -35,6 +35,8 @@ bool NoWindow(DWORD threadId, const char* caption);
 std::string MessageBoxText(HWND box);
 // Presses a button of a dialog or message box as a click would.
 void ClickButton(HWND dialog, int id);
+// The window that has the keyboard focus on that thread.
+HWND FocusOf(DWORD threadId);
 // Types one character at a window as the keyboard would after translation.
 void PostChar(HWND window, char c);
 void PostKey(HWND window, UINT virtualKey);
@@ -54,6 +56,4 @@ private:
     char previous_[MAX_PATH];
 };
 
-std::string ReadFileBytes(const char* path);
-void WriteFileBytes(const char* path, const std::string& bytes);
 bool FileExists(const char* path);

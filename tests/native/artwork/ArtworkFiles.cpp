@@ -1,15 +1,9 @@
 #include "ArtworkFiles.h"
 
-#include <fstream>
-#include <iterator>
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+#include "tests/common/FileBytes.h"
 
 std::string ReadRes(const std::string& relative) {
-    return ReadFile(std::string(TOLLWICK_RES_DIR) + "/" + relative);
+    return ReadFileBytes(std::string(TOLLWICK_RES_DIR) + "/" + relative);
 }
 
 std::uint32_t U16At(const std::string& bytes, std::size_t offset) {

@@ -7,7 +7,6 @@
 
 // The bytes of res/<relative>, empty when the file is missing.
 std::string ReadRes(const std::string& relative);
-std::string ReadFile(const std::string& path);
 
 // Little-endian fields; 0 past the end, so a short file fails the checks
 // instead of crashing them.

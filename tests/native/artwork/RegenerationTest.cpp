@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ArtworkFiles.h"
+#include "tests/common/FileBytes.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ std::map<std::string, std::string> Tree(const fs::path& root) {
     for (const char* sub : {"bitmaps", "icons", "sounds"}) {
         if (!fs::is_directory(root / sub)) continue;
         for (const auto& entry : fs::directory_iterator(root / sub)) {
-            files[fs::relative(entry.path(), root).string()] = ReadFile(entry.path().string());
+            files[fs::relative(entry.path(), root).string()] = ReadFileBytes(entry.path().string());
         }
     }
     return files;

@@ -8,24 +8,13 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 
 #include "TestHost.h"
 #include "contacts/ContactsFile.h"
+#include "tests/common/FileBytes.h"
 
 namespace {
-
-std::string Slurp(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void Put(const char* path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 bool Exists(const char* path) {
     struct stat info;
@@ -81,7 +70,7 @@ TEST_F(ContactsFileOnDisk, MissingFileSaysSoAndTheNextWriteCreatesIt) {
     Add("Added", "555", 1);
     ContactsFile::Write(*table_, host_);
     EXPECT_TRUE(host_.messages.empty());
-    EXPECT_EQ(Slurp("contacts.txt"), Formatted(*table_));
+    EXPECT_EQ(ReadFileBytes("contacts.txt"), Formatted(*table_));
     EXPECT_FALSE(Exists(ContactsFile::kTemporaryFileName));
 }
 
@@ -89,7 +78,7 @@ TEST_F(ContactsFileOnDisk, ReadClearsEverySlotAndReadsPast64000Bytes) {
     std::string text = "[PhoneNumbers]\r\nFirst, 1, 1\r\n";
     while (text.size() < 70000) text += "# " + std::string(400, 'c') + "\r\n";
     text += "Last, 2, 2\r\n";
-    Put("contacts.txt", text);
+    WriteFileBytes("contacts.txt", text);
     for (int s = 0; s < kMaxContacts; ++s) CopyField(table_->slots[s].number, "stale");
 
     ContactsFile::Read(*table_, host_);
@@ -100,13 +89,13 @@ TEST_F(ContactsFileOnDisk, ReadClearsEverySlotAndReadsPast64000Bytes) {
 }
 
 TEST_F(ContactsFileOnDisk, WriteReplacesTheOldFileAndReadsBackTheSame) {
-    Put("contacts.txt", kOldFile);
+    WriteFileBytes("contacts.txt", kOldFile);
     Add("Ann", "555 1234", 2);
     Add(" Spaced ", "(01) 23 ", -1);
     ContactsFile::Write(*table_, host_);
     EXPECT_TRUE(host_.messages.empty());
     EXPECT_EQ(host_.replaces, 1);
-    EXPECT_EQ(Slurp("contacts.txt"), Formatted(*table_));
+    EXPECT_EQ(ReadFileBytes("contacts.txt"), Formatted(*table_));
 
     auto back = std::make_unique<ContactTable>();
     ContactsFile::Read(*back, host_);
@@ -117,27 +106,27 @@ TEST_F(ContactsFileOnDisk, WriteReplacesTheOldFileAndReadsBackTheSame) {
 }
 
 TEST_F(ContactsFileOnDisk, UnwritableLocationLeavesTheOldFile) {
-    Put("contacts.txt", kOldFile);
+    WriteFileBytes("contacts.txt", kOldFile);
     ASSERT_EQ(mkdir(ContactsFile::kTemporaryFileName, 0700), 0);  // cannot be opened as a file
     Add("Lost", "1", 1);
     ContactsFile::Write(*table_, host_);
     ExpectWriteError();
-    EXPECT_EQ(Slurp("contacts.txt"), kOldFile);
+    EXPECT_EQ(ReadFileBytes("contacts.txt"), kOldFile);
     EXPECT_EQ(host_.replaces, 0);
 }
 
 TEST_F(ContactsFileOnDisk, FailedReplaceLeavesTheOldFileAndNoTemporary) {
-    Put("contacts.txt", kOldFile);
+    WriteFileBytes("contacts.txt", kOldFile);
     host_.failReplace = true;
     Add("Lost", "1", 1);
     ContactsFile::Write(*table_, host_);
     ExpectWriteError();
-    EXPECT_EQ(Slurp("contacts.txt"), kOldFile);
+    EXPECT_EQ(ReadFileBytes("contacts.txt"), kOldFile);
     EXPECT_FALSE(Exists(ContactsFile::kTemporaryFileName));
 }
 
 TEST_F(ContactsFileOnDisk, WriteFailingMidwayLeavesTheOldFileAndNoTemporary) {
-    Put("contacts.txt", kOldFile);
+    WriteFileBytes("contacts.txt", kOldFile);
     for (int s = 0; s < kMaxContacts; ++s) {
         Contact& c = table_->slots[s];
         std::memset(c.name, 'n', 200);
@@ -158,7 +147,7 @@ TEST_F(ContactsFileOnDisk, WriteFailingMidwayLeavesTheOldFileAndNoTemporary) {
 
     ExpectWriteError();
     EXPECT_EQ(host_.replaces, 0);
-    EXPECT_EQ(Slurp("contacts.txt"), kOldFile);
+    EXPECT_EQ(ReadFileBytes("contacts.txt"), kOldFile);
     EXPECT_FALSE(Exists(ContactsFile::kTemporaryFileName));
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "contacts/ContactsFile.h"
+#include "tests/common/ContactsText.h"
 
 struct ShownMessage {
     std::string text;
@@ -37,22 +38,4 @@ void CopyField(char (&field)[N], const char* text) {
     int i = 0;
     for (; i < N - 1 && text[i] != '\0'; ++i) field[i] = text[i];
     for (; i < N; ++i) field[i] = '\0';
-}
-
-inline std::string Formatted(const ContactTable& table) {
-    std::string text;
-    const bool ok = ContactsFile::Format(
-        table,
-        [](void* sink, const char* bytes, std::size_t length) {
-            static_cast<std::string*>(sink)->append(bytes, length);
-            return true;
-        },
-        &text);
-    return ok ? text : "<format failed>";
-}
-
-inline std::unique_ptr<ContactTable> Parsed(const std::string& text) {
-    auto table = std::make_unique<ContactTable>();
-    ContactsFile::ParseText(text.data(), text.size(), *table);
-    return table;
 }
