@@ -39,18 +39,8 @@ start_tollwick() {
 
 wait_main_window() { window="$(wait_window 'Tollwick v1.3')"; }
 
-# Clicks at client coordinates (x, y) of a window, the way a hand would:
-# move there, let the pointer settle, press and release.
-click_client() {
-  xdotool mousemove --window "$1" $(($2 + frame_left)) $(($3 + frame_top))
-  sleep 0.3
-  xdotool mousedown 1
-  sleep 0.05
-  xdotool mouseup 1
-  sleep 0.3
-}
-
-# Clicks at coordinates relative to the window's outer frame.
+# Clicks at coordinates relative to the window's outer frame, the way a hand
+# would: move there, let the pointer settle, press and release.
 click_frame() {
   xdotool mousemove --window "$1" "$2" "$3"
   sleep 0.3
@@ -59,6 +49,9 @@ click_frame() {
   xdotool mouseup 1
   sleep 0.3
 }
+
+# Clicks at client coordinates (x, y) of a window.
+click_client() { click_frame "$1" $(($2 + frame_left)) $(($3 + frame_top)); }
 
 # Gives the contact list the focus with a click into its empty area.
 focus_list() { click_client "$window" 280 300; }
