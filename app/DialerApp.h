@@ -2,6 +2,7 @@
 // to it from whichever of its controls has the focus.
 #pragma once
 
+#include "app/DialerPlatform.h"
 #include "framework/WinApp.h"
 
 class CDialerApp : public CWinApp {
@@ -14,8 +15,13 @@ public:
     void SetForwardCharTarget(HWND window) { forwardCharTarget_ = window; }
     HWND ForwardCharTarget() const { return forwardCharTarget_; }
 
+    // What the next main window takes from the system.
+    const DialerPlatform& Platform() const { return platform_; }
+    void SetPlatform(const DialerPlatform& platform) { platform_ = platform; }
+
 private:
     HWND forwardCharTarget_ = nullptr;
+    DialerPlatform platform_ = SystemPlatform();
 };
 
 extern CDialerApp theApp;

@@ -1,15 +1,13 @@
 #include "app/DialerDlg.h"
 
-#include <cstring>
-
 #include "app/DialerApp.h"
+#include "dialpad/DisplayLayout.h"
 #include "res/resource.h"
 
 namespace {
 
-// The background picture's size; the client area is a pixel or two larger.
-constexpr int kBackgroundWidth = 400;
-constexpr int kBackgroundHeight = 370;
+// The character each keypad button enters, by control id from IDC_DIGIT_0.
+constexpr char kKeypadCharacters[] = "0123456789*#";
 
 }  // namespace
 
@@ -18,14 +16,21 @@ ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
 ON_WM_CHAR()
 ON_WM_ACTIVATE()
+ON_CONTROL_RANGE(BN_CLICKED, IDC_DIGIT_0, IDC_HASH, OnKeypadButton)
+ON_CONTROL_RANGE(BN_DOUBLECLICKED, IDC_DIGIT_0, IDC_HASH, OnKeypadButton)
+ON_COMMAND(IDC_CLEAR, OnClear)
 END_MESSAGE_TABLE()
 
 CDialerDlg::CDialerDlg()
     : CDialog(IDD_DIALER, nullptr),
+      numberEntry_(*this),
+      platform_(SystemPlatform()),
       appIcon_(::LoadIconA(CWinApp::ResourceHandle(), MAKEINTRESOURCEA(IDI_APPLICATION_PHONE))) {}
 
 INT_PTR CDialerDlg::RunModal(CDialerApp* app) {
     app_ = app;
+    platform_ = app->Platform();
+    display_.SetImageLoader(platform_.loadImage);
     ::InitCommonControls();
     imageList_.Create(16, 16, ILC_MASK, 1, 0);
     listIconIndex_ = imageList_.Add(::LoadIconA(CWinApp::ResourceHandle(), MAKEINTRESOURCEA(IDI_LIST_ITEM)));
@@ -53,7 +58,9 @@ BOOL CDialerDlg::OnInitDialog() {
     ContactsFile::Read(contacts_, *this);
     contacts_.sortMode = kSortCallsDescending;
     contacts_.ResetOrder();
-    LoadDisplayImages();
+    numberEntry_.SetReplaceOnNextKey(false);
+    display_.LoadImages();
+    RedrawDisplay();
 
     endButton_.SetIcon(::LoadIconA(CWinApp::ResourceHandle(), MAKEINTRESOURCEA(IDI_END_CALL)));
     return TRUE;
@@ -62,8 +69,8 @@ BOOL CDialerDlg::OnInitDialog() {
 BOOL CDialerDlg::PreTranslateMessage(MSG* message) {
     // Escape first empties a number being dialled; only Escape on an empty
     // number reaches the dialog manager, which closes the window.
-    if (message->message == WM_KEYDOWN && message->wParam == VK_ESCAPE && dialNumber_[0] != '\0') {
-        Clear();
+    if (message->message == WM_KEYDOWN && message->wParam == VK_ESCAPE && numberEntry_.Number()[0] != '\0') {
+        numberEntry_.Clear();
         return FALSE;
     }
     return CDialog::PreTranslateMessage(message);
@@ -72,37 +79,25 @@ BOOL CDialerDlg::PreTranslateMessage(MSG* message) {
 BOOL CDialerDlg::DestroyWindow() {
     list_.DeleteAllItems();
     imageList_.DeleteImageList();
-    backgroundDC_.DeleteDC();
+    display_.DeleteDCs();
     ContactsFile::Write(contacts_, *this);
     return CDialog::DestroyWindow();
-}
-
-// The background picture, held in a memory DC for painting. Without it the
-// window paints from an empty DC: no picture, and nothing reported.
-void CDialerDlg::LoadDisplayImages() {
-    background_.Reset(
-        static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), "IDB_BACK", IMAGE_BITMAP,
-                                          kBackgroundWidth, kBackgroundHeight, LR_CREATEDIBSECTION)));
-    backgroundDC_.CreateCompatibleDC(nullptr);
-    if (background_) ::SelectObject(backgroundDC_.GetSafeHdc(), background_.Get());
 }
 
 void CDialerDlg::OnPaint() {
     CPaintDC paint(m_hWnd);
     if (::IsIconic(m_hWnd)) {
         SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.GetSafeHdc()), 0);
-        const int iconWidth = ::GetSystemMetrics(SM_CXICON);
-        const int iconHeight = ::GetSystemMetrics(SM_CYICON);
         RECT client;
         ::GetClientRect(m_hWnd, &client);
-        const int x = (client.right - client.left - iconWidth + 1) / 2;
-        const int y = (client.bottom - client.top - iconHeight + 1) / 2;
-        ::DrawIcon(paint.GetSafeHdc(), x, y, appIcon_);
+        const Point origin = IconOrigin(client.right - client.left, client.bottom - client.top,
+                                        ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
+        ::DrawIcon(paint.GetSafeHdc(), origin.x, origin.y, appIcon_);
         return;
     }
-    ::BitBlt(paint.GetSafeHdc(), 0, 0, kBackgroundWidth, kBackgroundHeight, backgroundDC_.GetSafeHdc(), 0, 0,
-             SRCCOPY);
+    display_.PaintBackground(paint.GetSafeHdc());
     Default();
+    display_.Paint(m_hWnd, numberEntry_.Number(), contacts_);
 }
 
 HCURSOR CDialerDlg::OnQueryDragIcon() {
@@ -110,18 +105,18 @@ HCURSOR CDialerDlg::OnQueryDragIcon() {
 }
 
 void CDialerDlg::OnChar(UINT character, UINT, UINT) {
-    const std::size_t length = std::strlen(dialNumber_);
-    if (character >= '0' && character <= '9' && length < kDialNumberMaxTyped) {
-        dialNumber_[length] = static_cast<char>(character);
-        dialNumber_[length + 1] = '\0';
-    }
+    numberEntry_.CharacterHandler(static_cast<unsigned char>(character), contacts_);
 }
 
 // Reactivation leaves the focus where it is: no default processing.
 void CDialerDlg::OnActivate(UINT, HWND, bool) {}
 
-void CDialerDlg::Clear() {
-    dialNumber_[0] = '\0';
+void CDialerDlg::OnKeypadButton(UINT id) {
+    numberEntry_.EnterCharacter(static_cast<unsigned char>(kKeypadCharacters[id - IDC_DIGIT_0]));
+}
+
+void CDialerDlg::OnClear() {
+    numberEntry_.Clear();
 }
 
 void CDialerDlg::ShowMessage(const char* text, const char* caption, unsigned style) {
@@ -130,4 +125,20 @@ void CDialerDlg::ShowMessage(const char* text, const char* caption, unsigned sty
 
 bool CDialerDlg::MoveIntoPlace(const char* temporary, const char* target) {
     return ::MoveFileExA(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+void CDialerDlg::PlayKeySound(int soundId) {
+    platform_.playSound(soundId);
+}
+
+void CDialerDlg::FocusControl(int controlId) {
+    ::SetFocus(GetDlgItem(controlId));
+}
+
+bool CDialerDlg::AskYesNo(const char* text, const char* caption) {
+    return MessageBox(text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void CDialerDlg::RedrawDisplay() {
+    display_.Redraw(m_hWnd, numberEntry_.Number(), contacts_);
 }

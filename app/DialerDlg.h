@@ -1,16 +1,16 @@
 // The main window: the phone with its keypad, display and contact list.
 #pragma once
 
+#include "app/DialerPlatform.h"
 #include "contacts/ContactsFile.h"
+#include "dialpad/NumberDisplay.h"
+#include "dialpad/NumberEntry.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 
 class CDialerApp;
 
-constexpr int kDialNumberSize = 38;
-constexpr int kDialNumberMaxTyped = 28;
-
-class CDialerDlg : public CDialog, private ContactsFileHost {
+class CDialerDlg : public CDialog, private ContactsFileHost, private DialPadHost {
     DECLARE_MESSAGE_TABLE(CDialerDlg)
 
 public:
@@ -23,7 +23,7 @@ public:
     BOOL PreTranslateMessage(MSG* message) override;
     BOOL DestroyWindow() override;
 
-    const char* DialNumber() const { return dialNumber_; }
+    const NumberEntry& Entry() const { return numberEntry_; }
     const ContactTable& Contacts() const { return contacts_; }
 
 protected:
@@ -34,16 +34,22 @@ private:
     HCURSOR OnQueryDragIcon();
     void OnChar(UINT character, UINT repeat, UINT flags);
     void OnActivate(UINT state, HWND other, bool minimized);
-    void Clear();
-    void LoadDisplayImages();
+    void OnKeypadButton(UINT id);
+    void OnClear();
 
     // Contacts file host: messages owned by this window, atomic replacement.
     void ShowMessage(const char* text, const char* caption, unsigned style) override;
     bool MoveIntoPlace(const char* temporary, const char* target) override;
 
+    // Dial pad host: what number entry decides, carried out on this window.
+    void PlayKeySound(int soundId) override;
+    void FocusControl(int controlId) override;
+    bool AskYesNo(const char* text, const char* caption) override;
+    void RedrawDisplay() override;
+
     CListCtrl list_;
     CButton endButton_;
-    char dialNumber_[kDialNumberSize] = {};
+    NumberEntry numberEntry_;
     CBitmapButton dialButton_;
     CBitmapButton clearButton_;
     CBitmapButton digitButtons_[10];
@@ -53,8 +59,8 @@ private:
     int listIconIndex_ = -1;
     CImageList imageList_;
     CDialerApp* app_ = nullptr;
+    DialerPlatform platform_;
     ContactTable contacts_;
-    OwnedBitmap background_;
-    CDC backgroundDC_;
+    NumberDisplay display_;
     HICON appIcon_;
 };

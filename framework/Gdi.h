@@ -36,6 +36,7 @@ private:
 };
 
 using OwnedBitmap = GdiObject<HBITMAP>;
+using OwnedFont = GdiObject<HFONT>;
 
 // Selects an object into a DC and puts the previous one back.
 class SelectedObject {
@@ -74,6 +75,23 @@ public:
 
 private:
     HDC dc_ = nullptr;
+};
+
+// A window's client-area DC from GetDC, released with ReleaseDC.
+class CClientDC {
+public:
+    explicit CClientDC(HWND window) : window_(window), dc_(::GetDC(window)) {}
+    ~CClientDC() {
+        if (dc_ != nullptr) ::ReleaseDC(window_, dc_);
+    }
+    CClientDC(const CClientDC&) = delete;
+    CClientDC& operator=(const CClientDC&) = delete;
+
+    HDC GetSafeHdc() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
 };
 
 // The DC of one WM_PAINT: BeginPaint on construction, EndPaint at the end.

@@ -119,8 +119,8 @@ TEST_F(DialerWindow, CharactersTypedAnywhereInTheWindowReachItsCharacterHandler)
         for (char c : std::string("12")) PostChar(::GetDlgItem(main, IDOK), c);
         PostChar(::GetDlgItem(main, IDC_DIGIT_3), '3');
         PostChar(main, '4');
-        EXPECT_TRUE(WaitUntil([&] { return std::string(Dialog().DialNumber()) == "5551234"; }))
-            << Dialog().DialNumber();
+        EXPECT_TRUE(WaitUntil([&] { return std::string(Dialog().Entry().Number()) == "5551234"; }))
+            << Dialog().Entry().Number();
         ClickButton(main, IDOK);
     });
 }
@@ -132,9 +132,9 @@ TEST_F(DialerWindow, EscapeFirstClearsTheNumberThenCloses) {
         HWND list = ::GetDlgItem(main, IDC_CONTACT_LIST);
         PostChar(list, '4');
         PostChar(list, '2');
-        ASSERT_TRUE(WaitUntil([&] { return std::string(Dialog().DialNumber()) == "42"; }));
+        ASSERT_TRUE(WaitUntil([&] { return std::string(Dialog().Entry().Number()) == "42"; }));
         PostKey(list, VK_ESCAPE);
-        ASSERT_TRUE(WaitUntil([&] { return Dialog().DialNumber()[0] == '\0'; }));
+        ASSERT_TRUE(WaitUntil([&] { return Dialog().Entry().Number()[0] == '\0'; }));
         ::Sleep(200);  // were the window closing, it would be gone by now
         openAfterFirstEscape = ::IsWindowVisible(main) != FALSE;
         PostKey(list, VK_ESCAPE);
@@ -192,7 +192,7 @@ TEST_F(DialerWindow, EndButtonIsNeverShown) {
         EXPECT_FALSE(::IsWindowVisible(end));
         PostChar(main, '1');
         PostKey(::GetDlgItem(main, IDC_CONTACT_LIST), VK_TAB);
-        ASSERT_TRUE(WaitUntil([&] { return Dialog().DialNumber()[0] == '1'; }));
+        ASSERT_TRUE(WaitUntil([&] { return Dialog().Entry().Number()[0] == '1'; }));
         EXPECT_FALSE(::IsWindowVisible(end));
         ClickButton(main, IDOK);
     });

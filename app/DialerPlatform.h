@@ -1,0 +1,13 @@
+// What the main window takes from the system, replaceable under test.
+#pragma once
+
+#include "dialpad/NumberDisplay.h"
+
+struct DialerPlatform {
+    // Starts one of the program's WAVE resources and returns at once.
+    void (*playSound)(int soundId);
+    ImageLoader loadImage;
+};
+
+// The program's own sounds and pictures.
+DialerPlatform SystemPlatform();
