@@ -73,7 +73,19 @@ BOOL CDialerDlg::PreTranslateMessage(MSG* message) {
         numberEntry_.Clear();
         return FALSE;
     }
+    // Typing moves the focus onto the keypad, where Space would press the
+    // focused key and repeat its digit; a space between digit groups must
+    // change nothing.
+    if ((message->message == WM_KEYDOWN || message->message == WM_KEYUP) && message->wParam == VK_SPACE &&
+        IsKeypadKey(message->hwnd)) {
+        return TRUE;
+    }
     return CDialog::PreTranslateMessage(message);
+}
+
+bool CDialerDlg::IsKeypadKey(HWND window) const {
+    const int id = ::GetDlgCtrlID(window);
+    return ::GetParent(window) == m_hWnd && id >= IDC_DIGIT_0 && id <= IDC_HASH;
 }
 
 BOOL CDialerDlg::DestroyWindow() {

@@ -36,6 +36,7 @@ private:
     void OnActivate(UINT state, HWND other, bool minimized);
     void OnKeypadButton(UINT id);
     void OnClear();
+    bool IsKeypadKey(HWND window) const;
 
     // Contacts file host: messages owned by this window, atomic replacement.
     void ShowMessage(const char* text, const char* caption, unsigned style) override;

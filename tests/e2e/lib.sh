@@ -91,3 +91,21 @@ expect_contacts_file() {
     fail "contacts.txt differs from $1"
   }
 }
+
+# True when the display's 28 cells show NUMBER (at most 28 characters,
+# right-aligned) in the glyphs of the numbers strip.
+display_shows() {
+  local number="$1" glyphs="0123456789#*-()" position char index source x y
+  import -window "$window" "$work/display.png"
+  for position in $(seq 1 28); do
+    index=$((position - 29 + ${#number}))
+    char=" "
+    [ "$index" -ge 0 ] && char="${number:$index:1}"
+    source=121
+    case "$glyphs" in *"$char"*) [ "$char" != " " ] && { local prefix="${glyphs%%"$char"*}"; source=$((1 + 8 * ${#prefix})); } ;; esac
+    if [ "$position" -le 14 ]; then y=76; x=$((26 + 8 * (position - 1))); else y=101; x=$((26 + 8 * (position - 15))); fi
+    convert "$work/display.png" -crop "7x24+$((x + frame_left))+$((y + frame_top))" +repage "$work/cell.png"
+    convert "$here/../../res/bitmaps/IDB_BITMAP_NUMBERS.bmp" -crop "7x24+$source+1" +repage "$work/glyph.png"
+    [ "$(compare -metric AE "$work/cell.png" "$work/glyph.png" null: 2>&1)" = "0" ] || { echo "cell $position ($char) differs" >&2; return 1; }
+  done
+}

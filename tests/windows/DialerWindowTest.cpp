@@ -2,70 +2,14 @@
 // thread and driven from a second thread with the messages a user causes.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
-#include "UiDriver.h"
-#include "app/DialerApp.h"
-#include "app/DialerDlg.h"
+#include "DialerWindow.h"
 #include "res/resource.h"
 #include "tests/common/ContactsText.h"
 #include "tests/common/FileBytes.h"
 
 namespace {
-
-constexpr char kCaption[] = "Tollwick v1.3";
-
-const char kContacts[] =
-    "# my numbers\n"
-    "[PhoneNumbers]\n"
-    "Ann,555 1234,2\n"
-    "Bob ,   (555) 99-1, 7, extra\n";
-
-class DialerWindow : public ::testing::Test {
-protected:
-    CDialerDlg& Dialog() { return *static_cast<CDialerDlg*>(theApp.m_pMainWnd); }
-
-    // Runs the application until its window closes; `drive` gets the main
-    // window once it is shown. Should the driver give up, the run is ended.
-    void Run(const std::function<void(HWND)>& drive, const char* firstMessageBox = nullptr) {
-        const DWORD ui = ::GetCurrentThreadId();
-        {
-            DriverThread driver([&] {
-                if (firstMessageBox != nullptr) {
-                    HWND box = WaitForWindow(ui, firstMessageBox);
-                    if (box == nullptr) {
-                        ADD_FAILURE() << "no " << firstMessageBox << " message";
-                    } else {
-                        firstMessage_ = MessageBoxText(box);
-                        firstMessageStyle_ = static_cast<DWORD>(::GetWindowLongA(box, GWL_STYLE));
-                        ClickButton(box, IDOK);
-                    }
-                }
-                HWND main = WaitForWindow(ui, kCaption);
-                if (main == nullptr) {
-                    ADD_FAILURE() << "the main window did not appear";
-                } else {
-                    forwardTargetWhileOpen_ = theApp.ForwardCharTarget();
-                    drive(main);
-                    if (WaitUntil([&] { return NoWindow(ui, kCaption); })) return;
-                    ADD_FAILURE() << "the main window did not close";
-                }
-                ::PostThreadMessageA(ui, WM_QUIT, 0, 0);
-            });
-            MessageFilterHook hook;
-            theApp.InitInstance();
-        }
-        MSG leftover;
-        while (::PeekMessageA(&leftover, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-    }
-
-    ScratchDirectory scratch_;
-    std::string firstMessage_;
-    DWORD firstMessageStyle_ = 0;
-    HWND forwardTargetWhileOpen_ = nullptr;
-};
 
 TEST_F(DialerWindow, ReadsContactsAtStartAndRewritesThemOnExit) {
     WriteFileBytes("contacts.txt", kContacts);
@@ -224,26 +168,6 @@ TEST_F(DialerWindow, ClientAreaHasTheClassicDialogMetrics) {
     });
     EXPECT_EQ(client.right, 401);
     EXPECT_EQ(client.bottom, 372);
-}
-
-// A pixel of one of the program's named pictures.
-COLORREF PicturePixel(const char* name, int x, int y) {
-    HBITMAP picture = static_cast<HBITMAP>(
-        ::LoadImageA(::GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = ::SelectObject(dc, picture);
-    const COLORREF colour = ::GetPixel(dc, x, y);
-    ::SelectObject(dc, previous);
-    ::DeleteDC(dc);
-    ::DeleteObject(picture);
-    return colour;
-}
-
-COLORREF WindowPixel(HWND window, int x, int y) {
-    HDC dc = ::GetDC(window);
-    const COLORREF colour = ::GetPixel(dc, x, y);
-    ::ReleaseDC(window, dc);
-    return colour;
 }
 
 TEST_F(DialerWindow, BitmapButtonsTakeTheSizeOfTheirUpPicture) {
