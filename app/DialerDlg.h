@@ -25,6 +25,7 @@ public:
 
     const NumberEntry& Entry() const { return numberEntry_; }
     const ContactTable& Contacts() const { return contacts_; }
+    const NumberDisplay& Display() const { return display_; }
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override;

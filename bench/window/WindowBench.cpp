@@ -1,0 +1,189 @@
+// Costs of the main window's own work under Wine, each beside a floor: the
+// same system calls made raw on the same window. Usage: window_bench [ROUNDS]
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+#include "app/DialerApp.h"
+#include "app/DialerDlg.h"
+#include "dialpad/DisplayLayout.h"
+#include "res/resource.h"
+
+namespace {
+
+double NowMs() {
+    LARGE_INTEGER frequency, now;
+    ::QueryPerformanceFrequency(&frequency);
+    ::QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Median of `rounds` timings of `times` calls, in microseconds per call.
+double MicrosPerCall(int rounds, int times, const std::function<void()>& work) {
+    std::vector<double> samples;
+    for (int r = 0; r < rounds; ++r) {
+        const double start = NowMs();
+        for (int i = 0; i < times; ++i) work();
+        samples.push_back(1000.0 * (NowMs() - start) / times);
+    }
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+// 500 contacts; the one the display will name is stored last.
+void WriteContacts() {
+    FILE* file = std::fopen("contacts.txt", "wb");
+    std::fputs("[PhoneNumbers]\r\n", file);
+    for (int i = 0; i < 500; ++i) std::fprintf(file, "Contact %03d, +1 (555) %07d, %d\r\n", i, i, i % 37);
+    std::fclose(file);
+}
+
+// The redraw's system calls, raw: glyph copies, the name-area restore, a
+// font made, used and deleted.
+void RawRedraw(HWND window, HDC strip, HDC background) {
+    HDC dc = ::GetDC(window);
+    for (int position = 28; position >= 1; --position) {
+        const Point cell = CellOrigin(position);
+        ::BitBlt(dc, cell.x, cell.y, 7, 24, strip, 1 + 8 * (position % 10), 1, SRCCOPY);
+    }
+    ::BitBlt(dc, 25, 59, 130, 18, background, 25, 59, SRCCOPY);
+    HFONT font = ::CreateFontA(16, 0, 0, 0, 300, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_RASTER_PRECIS,
+                               CLIP_CHARACTER_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                               "Times New Roman CE");
+    HGDIOBJ previous = ::SelectObject(dc, font);
+    ::SetTextColor(dc, RGB(0, 0, 0));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::TextOutA(dc, 25, 59, "Contact 499", 11);
+    ::SelectObject(dc, previous);
+    ::DeleteObject(font);
+    ::ReleaseDC(window, dc);
+}
+
+struct Results {
+    double redraw, rawRedraw, key, rawKey;
+};
+
+struct Run {
+    DWORD uiThread;
+    int rounds;
+    Results results;
+} run;
+
+void Measure(HWND main, int rounds, Results* results) {
+    CDialerDlg& dialog = *static_cast<CDialerDlg*>(theApp.m_pMainWnd);
+    const char* number = "+1 (555) 0000499";
+    results->redraw =
+        MicrosPerCall(rounds, 200, [&] { dialog.Display().Redraw(main, number, dialog.Contacts()); });
+
+    HDC strip = ::CreateCompatibleDC(nullptr);
+    HDC background = ::CreateCompatibleDC(nullptr);
+    HBITMAP stripPicture = static_cast<HBITMAP>(::LoadImageA(
+        ::GetModuleHandleA(nullptr), "IDB_BITMAP_NUMBERS", IMAGE_BITMAP, 157, 26, LR_CREATEDIBSECTION));
+    HBITMAP backPicture = static_cast<HBITMAP>(
+        ::LoadImageA(::GetModuleHandleA(nullptr), "IDB_BACK", IMAGE_BITMAP, 400, 370, LR_CREATEDIBSECTION));
+    ::SelectObject(strip, stripPicture);
+    ::SelectObject(background, backPicture);
+    results->rawRedraw = MicrosPerCall(rounds, 200, [&] { RawRedraw(main, strip, background); });
+
+    // A typed key, the focus moving between two keys each time, beside its
+    // floor: the sound, the focus move with its repaints and the redraw. The
+    // number is emptied (untimed) before it reaches its limit.
+    int typed = 0;
+    const auto typeKey = [&] {
+        ::SendMessageA(main, WM_CHAR, typed % 2 ? '5' : '6', 1);
+        ::UpdateWindow(main);
+        if (++typed % 20 == 0) ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_CLEAR, BN_CLICKED), 0);
+    };
+    const auto rawKey = [&] {
+        const bool five = ++typed % 2 != 0;
+        theApp.Platform().playSound(five ? IDW_KEY_5 : IDW_KEY_6);
+        ::SetFocus(::GetDlgItem(main, five ? IDC_DIGIT_5 : IDC_DIGIT_6));
+        RawRedraw(main, strip, background);
+        ::UpdateWindow(main);
+    };
+    std::vector<double> keys, rawKeys;
+    for (int r = 0; r < rounds; ++r) {  // interleaved, so drift hits both alike
+        keys.push_back(MicrosPerCall(1, 20, typeKey));
+        rawKeys.push_back(MicrosPerCall(1, 20, rawKey));
+    }
+    std::sort(keys.begin(), keys.end());
+    std::sort(rawKeys.begin(), rawKeys.end());
+    results->key = keys[keys.size() / 2];
+    results->rawKey = rawKeys[rawKeys.size() / 2];
+
+    ::DeleteDC(strip);
+    ::DeleteDC(background);
+    ::DeleteObject(stripPicture);
+    ::DeleteObject(backPicture);
+}
+
+constexpr UINT kMeasureMessage = WM_APP + 1;
+
+// Measures on the window's own thread, as its handlers run, when the driver
+// asks; then closes the window.
+LRESULT CALLBACK MeasureHook(int code, WPARAM wParam, LPARAM lParam) {
+    auto* message = reinterpret_cast<MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && message->hwnd == nullptr &&
+        message->message == kMeasureMessage) {
+        HWND main = reinterpret_cast<HWND>(message->lParam);
+        Measure(main, run.rounds, &run.results);
+        ::PostMessageA(main, WM_COMMAND, IDOK, 0);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Waits for the main window to settle, then asks for the measurement.
+DWORD WINAPI DriveWindow(void*) {
+    HWND main = nullptr;
+    for (int i = 0; i < 1000 && main == nullptr; ++i) {
+        main = ::FindWindowA(nullptr, "Tollwick v1.3");
+        ::Sleep(10);
+    }
+    if (main == nullptr) {
+        ::PostThreadMessageA(run.uiThread, WM_QUIT, 0, 0);
+        return 1;
+    }
+    ::Sleep(300);  // let the first paint settle
+    ::PostThreadMessageA(run.uiThread, kMeasureMessage, 0, reinterpret_cast<LPARAM>(main));
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 15;
+    char folder[MAX_PATH], base[MAX_PATH];
+    ::GetTempPathA(sizeof base, base);
+    ::GetTempFileNameA(base, "twb", 0, folder);
+    ::DeleteFileA(folder);
+    ::CreateDirectoryA(folder, nullptr);
+    ::SetCurrentDirectoryA(folder);
+    WriteContacts();
+
+    run.uiThread = ::GetCurrentThreadId();
+    run.rounds = rounds;
+    if (std::getenv("BENCH_SILENT") != nullptr) {
+        DialerPlatform silent = SystemPlatform();
+        silent.playSound = [](int) {};
+        theApp.SetPlatform(silent);
+    }
+    HANDLE driver = ::CreateThread(nullptr, 0, DriveWindow, nullptr, 0, nullptr);
+    HHOOK measureHook = ::SetWindowsHookExA(WH_GETMESSAGE, MeasureHook, nullptr, run.uiThread);
+    {
+        MessageFilterHook hook;
+        theApp.InitInstance();
+    }
+    ::UnhookWindowsHookEx(measureHook);
+    ::WaitForSingleObject(driver, INFINITE);
+    std::printf("main window under Wine, medians of %d rounds, microseconds per call:\n", rounds);
+    std::printf("  RedrawDisplay, name matched among 500   %8.1f\n", run.results.redraw);
+    std::printf("  the same calls made raw (floor)          %8.1f   ratio %.2f (target <= 1.50)\n",
+                run.results.rawRedraw, run.results.redraw / run.results.rawRedraw);
+    std::printf("  a typed key: entry, sound, focus, redraw %8.1f   (target <= 1000)\n", run.results.key);
+    std::printf("  the same calls made raw (floor)          %8.1f   ratio %.2f\n", run.results.rawKey,
+                run.results.key / run.results.rawKey);
+    return 0;
+}
