@@ -1,6 +1,9 @@
 #include "app/DialerDlg.h"
 
 #include "app/DialerApp.h"
+#include "calling/TapiLibrary.h"
+#include "calling/UnknownNumberDlg.h"
+#include "calling/WindowScan.h"
 #include "dialpad/DisplayLayout.h"
 #include "res/resource.h"
 
@@ -19,13 +22,24 @@ ON_WM_ACTIVATE()
 ON_CONTROL_RANGE(BN_CLICKED, IDC_DIGIT_0, IDC_HASH, OnKeypadButton)
 ON_CONTROL_RANGE(BN_DOUBLECLICKED, IDC_DIGIT_0, IDC_HASH, OnKeypadButton)
 ON_COMMAND(IDC_CLEAR, OnClear)
+ON_COMMAND(IDC_DIAL, OnDial)
+ON_COMMAND(IDC_ENTER, OnDial)
 END_MESSAGE_TABLE()
 
 CDialerDlg::CDialerDlg()
     : CDialog(IDD_DIALER, nullptr),
       numberEntry_(*this),
       platform_(SystemPlatform()),
-      appIcon_(::LoadIconA(CWinApp::ResourceHandle(), MAKEINTRESOURCEA(IDI_APPLICATION_PHONE))) {}
+      watch_(*this, *this),
+      appIcon_(::LoadIconA(CWinApp::ResourceHandle(), MAKEINTRESOURCEA(IDI_APPLICATION_PHONE))) {
+    current_ = this;
+}
+
+CDialerDlg::~CDialerDlg() {
+    if (current_ == this) current_ = nullptr;
+}
+
+CDialerDlg* CDialerDlg::current_ = nullptr;
 
 INT_PTR CDialerDlg::RunModal(CDialerApp* app) {
     app_ = app;
@@ -93,6 +107,7 @@ BOOL CDialerDlg::DestroyWindow() {
     imageList_.DeleteImageList();
     display_.DeleteDCs();
     ContactsFile::Write(contacts_, *this);
+    watch_.Exit();
     return CDialog::DestroyWindow();
 }
 
@@ -131,6 +146,14 @@ void CDialerDlg::OnClear() {
     numberEntry_.Clear();
 }
 
+void CDialerDlg::OnDial() {
+    Dial(contacts_, numberEntry_, watch_, *this);
+}
+
+void CALLBACK CDialerDlg::DialerWatchTimerProc(HWND, UINT, UINT_PTR, DWORD) {
+    if (current_ != nullptr) current_->watch_.Tick();
+}
+
 void CDialerDlg::ShowMessage(const char* text, const char* caption, unsigned style) {
     MessageBox(text, caption, style);
 }
@@ -153,4 +176,40 @@ bool CDialerDlg::AskYesNo(const char* text, const char* caption) {
 
 void CDialerDlg::RedrawDisplay() {
     display_.Redraw(m_hWnd, numberEntry_.Number(), contacts_);
+}
+
+int CDialerDlg::RunUnknownNumberDialog(Contact& target, NumberEntry& entry, bool tableFull) {
+    CUnknownNumberDlg dialog;
+    return dialog.DoModalOn(target, entry, tableFull);
+}
+
+std::int32_t CDialerDlg::RequestMakeCall(const char* destination, const char* application,
+                                         const char* calledParty, const char* comment) {
+    return ::RequestMakeCall(destination, application, calledParty, comment);
+}
+
+void CDialerDlg::RefillList() {}
+
+void CDialerDlg::ScanDialerWindows(DialerWindows* found) {
+    ::ScanDialerWindows(found);
+}
+
+std::uintptr_t CDialerDlg::StartWatchTimer() {
+    return SetTimer(kWatchTimerId, kWatchTimerPeriodMs, DialerWatchTimerProc);
+}
+
+void CDialerDlg::KillWatchTimer(std::uintptr_t timerId) {
+    KillTimer(timerId);
+}
+
+void CDialerDlg::PostQuitToThread(std::uint32_t threadId) {
+    ::PostThreadMessageA(threadId, WM_QUIT, 0, 0);
+}
+
+std::uint32_t CDialerDlg::TickCount() {
+    return platform_.clock->TickCount();
+}
+
+void CDialerDlg::Pause() {
+    platform_.clock->Pause();
 }

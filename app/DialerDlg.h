@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/DialerPlatform.h"
+#include "calling/CallFlow.h"
 #include "contacts/ContactsFile.h"
 #include "dialpad/NumberDisplay.h"
 #include "dialpad/NumberEntry.h"
@@ -10,11 +11,19 @@
 
 class CDialerApp;
 
-class CDialerDlg : public CDialog, private ContactsFileHost, private DialPadHost {
+class CDialerDlg : public CDialog,
+                   private ContactsFileHost,
+                   private CallHost,
+                   private WatchHost,
+                   private WatchClock {
     DECLARE_MESSAGE_TABLE(CDialerDlg)
 
 public:
     CDialerDlg();
+    ~CDialerDlg() override;
+
+    // The one main window, for the callbacks that get no pointer of their own.
+    static CDialerDlg* Current() { return current_; }
 
     // Makes the list's image list, then runs the window modally.
     virtual INT_PTR RunModal(CDialerApp* app);
@@ -26,6 +35,7 @@ public:
     const NumberEntry& Entry() const { return numberEntry_; }
     const ContactTable& Contacts() const { return contacts_; }
     const NumberDisplay& Display() const { return display_; }
+    const DialerWatch& Watch() const { return watch_; }
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override;
@@ -37,6 +47,8 @@ private:
     void OnActivate(UINT state, HWND other, bool minimized);
     void OnKeypadButton(UINT id);
     void OnClear();
+    void OnDial();
+    static void CALLBACK DialerWatchTimerProc(HWND window, UINT message, UINT_PTR timerId, DWORD time);
     bool IsKeypadKey(HWND window) const;
 
     // Contacts file host: messages owned by this window, atomic replacement.
@@ -48,6 +60,22 @@ private:
     void FocusControl(int controlId) override;
     bool AskYesNo(const char* text, const char* caption) override;
     void RedrawDisplay() override;
+
+    // Call host: the unknown-number dialog, Assisted Telephony, the list.
+    int RunUnknownNumberDialog(Contact& target, NumberEntry& entry, bool tableFull) override;
+    std::int32_t RequestMakeCall(const char* destination, const char* application, const char* calledParty,
+                                 const char* comment) override;
+    void RefillList() override;
+
+    // Watch host and clock: windows, the watch timer, the thread to close.
+    void ScanDialerWindows(DialerWindows* found) override;
+    std::uintptr_t StartWatchTimer() override;
+    void KillWatchTimer(std::uintptr_t timerId) override;
+    void PostQuitToThread(std::uint32_t threadId) override;
+    std::uint32_t TickCount() override;
+    void Pause() override;
+
+    static CDialerDlg* current_;
 
     CListCtrl list_;
     CButton endButton_;
@@ -64,5 +92,6 @@ private:
     DialerPlatform platform_;
     ContactTable contacts_;
     NumberDisplay display_;
+    DialerWatch watch_;
     HICON appIcon_;
 };

@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include "calling/SystemClock.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -11,8 +12,10 @@ void PlayProgramSound(int soundId) {
     ::PlaySoundA(MAKEINTRESOURCEA(soundId), CWinApp::ResourceHandle(), SND_RESOURCE | SND_ASYNC);
 }
 
+SystemClock systemClock;
+
 }  // namespace
 
 DialerPlatform SystemPlatform() {
-    return {PlayProgramSound, ::LoadImageA};
+    return {PlayProgramSound, ::LoadImageA, &systemClock};
 }

@@ -68,7 +68,7 @@ bool DigitKey::operator==(const DigitKey& other) const {
     return length_ == other.length_ && std::memcmp(digits_, other.digits_, length_) == 0;
 }
 
-ContactTable::ContactTable() : sortMode(kSortCallsDescending), order(), slots(), count(0) {
+ContactTable::ContactTable() : sortMode(kSortCallsDescending), order(), slots(), count(0), scratch() {
     ResetOrder();
 }
 
@@ -82,7 +82,10 @@ void ContactTable::ClearSlot(int s) {
 }
 
 Contact& ContactTable::NewSlot() {
-    assert(!IsFull());
+    if (IsFull()) {
+        std::memset(&scratch, 0, sizeof scratch);
+        return scratch;
+    }
     ClearSlot(count);
     return slots[count];
 }

@@ -57,6 +57,7 @@ struct ContactTable {
     int order[kMaxContacts];
     Contact slots[kMaxContacts];
     int count;
+    Contact scratch;
 
     // Empty, every slot clear, order the identity, most-called first.
     ContactTable();
@@ -67,7 +68,8 @@ struct ContactTable {
     // Zeroes every byte of slot s's texts and its call count.
     void ClearSlot(int s);
 
-    // The spare slot at index count, cleared. The table must not be full.
+    // The spare slot at index count, cleared. A full table has no such slot:
+    // its cleared scratch record stands in, which Compact never stores.
     Contact& NewSlot();
 
     // Moves the slots in use to the front, keeping their storage order, and

@@ -8,8 +8,19 @@ ON_COMMAND(IDOK, OnOK)
 ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_TABLE()
 
+HWND CDialog::OwnerWindow() const {
+    if (parent_ != nullptr) return parent_->m_hWnd;
+    // Like the message boxes, every dialog of the program belongs to the main
+    // window, which therefore cannot be used under it.
+    const CWinApp* app = CWinApp::Current();
+    const CWnd* main = app != nullptr ? app->m_pMainWnd : nullptr;
+    if (main == nullptr || main == this || main->m_hWnd == nullptr || !::IsWindow(main->m_hWnd))
+        return nullptr;
+    return main->m_hWnd;
+}
+
 INT_PTR CDialog::DoModal() {
-    HWND owner = parent_ != nullptr ? parent_->m_hWnd : nullptr;
+    HWND owner = OwnerWindow();
     const bool disableOwner = owner != nullptr && ::IsWindowEnabled(owner);
     if (disableOwner) ::EnableWindow(owner, FALSE);
 
@@ -96,6 +107,12 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
     }
     auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(window, DWLP_USER));
     if (self == nullptr || self->m_hWnd != window) return FALSE;
+    if (self->declineNext_) {
+        // DefDlgProc asks first about the message a handler wants processed
+        // by default; declining it lets the dialog manager go on.
+        self->declineNext_ = false;
+        return FALSE;
+    }
     if (message == WM_NCDESTROY) ::SetWindowLongPtrA(window, DWLP_USER, 0);
 
     LRESULT result = 0;
@@ -115,6 +132,17 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         case WM_QUERYDRAGICON: return static_cast<INT_PTR>(result);
         default: ::SetWindowLongPtrA(window, DWLP_MSGRESULT, result); return TRUE;
     }
+}
+
+LRESULT CDialog::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Calling DefWindowProc here would skip the dialog manager (default
+    // button, focus, WM_CLOSE as Cancel); DefDlgProc runs it, and asks this
+    // dialog's procedure about the message first.
+    const bool outer = declineNext_;
+    declineNext_ = true;
+    const LRESULT result = ::DefDlgProcA(m_hWnd, message, wParam, lParam);
+    declineNext_ = outer;
+    return result;
 }
 
 HWND CDataExchange::PrepareEditControl(int id) {

@@ -10,11 +10,14 @@ class CDialog : public CWnd {
     DECLARE_MESSAGE_TABLE(CDialog)
 
 public:
+    // Without a parent, the application's main window (when there is one
+    // other than this dialog) owns the dialog.
     CDialog(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
 
     // Creates the dialog, disables the owner and runs the dialog's messages
-    // until EndDialog; then destroys the window. Returns EndDialog's result,
-    // or -1 when the dialog could not be created.
+    // until EndDialog; then destroys the window and gives the owner back its
+    // input and activation. Returns EndDialog's result, or -1 when the
+    // dialog could not be created.
     virtual INT_PTR DoModal();
     void EndDialog(INT_PTR result);
 
@@ -30,15 +33,21 @@ public:
 
 protected:
     virtual void DoDataExchange(CDataExchange* exchange) { (void)exchange; }
+    // The dialog manager's own processing of the message, run at once.
+    LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND OwnerWindow() const;
     void RunModalLoop();
 
     UINT templateId_;
     CWnd* parent_;
     bool endModal_ = false;
     INT_PTR modalResult_ = -1;
+    // Set while DefDlgProc is about to ask DialogProc about the message it is
+    // processing by default: DialogProc must decline it, not handle it again.
+    bool declineNext_ = false;
 };
 
 // One pass of data exchange: which direction, and whether a field failed.

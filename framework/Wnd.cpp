@@ -74,5 +74,9 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 }
 
 LRESULT CWnd::Default() {
-    return ::DefWindowProcA(m_hWnd, currentMessage_, currentWParam_, currentLParam_);
+    return DefaultProcessing(currentMessage_, currentWParam_, currentLParam_);
+}
+
+LRESULT CWnd::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }

@@ -28,6 +28,12 @@ public:
     int MessageBox(const char* text, const char* caption, UINT style) const {
         return ::MessageBoxA(m_hWnd, text, caption, style);
     }
+    // A timer of this window; with a callback its ticks go there instead of
+    // arriving as WM_TIMER. Returns the timer's id, or 0 when it failed.
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs, TIMERPROC callback) const {
+        return ::SetTimer(m_hWnd, id, elapseMs, callback);
+    }
+    BOOL KillTimer(UINT_PTR id) const { return ::KillTimer(m_hWnd, id); }
 
     virtual const MessageTable* GetMessageTable() const { return &kMessageTable; }
     static const MessageTable kMessageTable;
@@ -41,8 +47,12 @@ public:
     virtual void DrawItem(DRAWITEMSTRUCT* item) { (void)item; }
 
 protected:
-    // Windows' default processing of the message being handled.
+    // The default processing of the message being handled, from inside its
+    // handler.
     LRESULT Default();
+    // The window's default processing of a message: DefWindowProc for a
+    // plain window; a dialog hands it to the dialog manager.
+    virtual LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     static const MessageEntry kMessageEntries[];

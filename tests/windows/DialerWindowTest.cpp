@@ -105,6 +105,7 @@ volatile LONG CommandLog::count = 0;
 
 TEST_F(DialerWindow, EnterPressesTheHiddenDefaultButtonUnlessAPushButtonHasTheFocus) {
     WriteFileBytes("contacts.txt", kContacts);
+    const DWORD ui = ::GetCurrentThreadId();
     HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, CommandLog::Hook, nullptr, ::GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
     bool openAfterEnter = false;
@@ -115,6 +116,11 @@ TEST_F(DialerWindow, EnterPressesTheHiddenDefaultButtonUnlessAPushButtonHasTheFo
             CommandLog::last = 0;
             PostKey(focus, VK_RETURN);
             EXPECT_TRUE(WaitUntil([] { return CommandLog::last == IDC_ENTER; })) << CommandLog::last;
+            // It dials: the empty number is unknown.
+            HWND unknown = WaitForWindow(ui, "Hey...");
+            ASSERT_NE(unknown, nullptr);
+            ClickButton(unknown, IDCANCEL);
+            ASSERT_TRUE(WaitUntil([&] { return NoWindow(ui, "Hey..."); }));
         }
         openAfterEnter = ::IsWindowVisible(main) != FALSE;
         EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(main, IDC_ENTER)));

@@ -1,0 +1,79 @@
+#include "calling/CallFlow.h"
+
+#include <cstring>
+
+#include "calling/TapiBinding.h"
+#include "contacts/ContactsFile.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr char kHeyCaption[] = "HEY!";
+constexpr char kNoRecipientText[] =
+    "Please go to Phone Dialer (Start->Programs->Accessories),\n"
+    "then Tools->ConnectUsing and check\n"
+    "'Use Phone Dialer to handle voice call requests from other programs.";
+
+void CopyBounded(char* buffer, std::size_t size, const char* text) {
+    std::size_t length = std::strlen(text);
+    if (length > size - 1) length = size - 1;
+    std::memcpy(buffer, text, length);
+    buffer[length] = '\0';
+}
+
+void CountCall(Contact& contact) {
+    if (contact.calls < INT32_MAX) ++contact.calls;
+}
+
+}  // namespace
+
+const char* RequestErrorText(std::int32_t result) {
+    switch (result) {
+        case kTapiErrInvalPointer: return "TAPIERR_INVALPOINTER";
+        case kTapiErrInvalDestAddress: return "TAPIERR_INVALDESTADDRESS";
+        case kTapiErrRequestQueueFull: return "TAPIERR_REQUESTQUEUEFULL";
+        case kTapiErrNoRequestRecipient: return kNoRecipientText;
+        default: return "TAPIERR";
+    }
+}
+
+void Dial(ContactTable& table, NumberEntry& entry, DialerWatch& watch, CallHost& host) {
+    host.PlayKeySound(IDW_CLICK);
+    const int known = table.FindByDigitKey(DigitKey(entry.Number()));
+    if (known != kNoSlot) {
+        Contact& contact = table.slots[known];
+        CountCall(contact);
+        entry.SetCalledParty(contact.name);
+        CallRequest(entry, watch, host);
+        return;
+    }
+
+    // With every slot in use NewSlot hands out a scratch record that the
+    // table never stores, and the dialog will not save it.
+    const bool full = table.IsFull();
+    Contact& spare = table.NewSlot();
+    CopyBounded(spare.number, sizeof spare.number, entry.Number());
+    if (host.RunUnknownNumberDialog(spare, entry, full) == kDialogOk) {
+        if (entry.CalledParty()[0] != '\0') {  // "Save it!"
+            CountCall(spare);
+            entry.SetNumber(spare.number);
+        }
+        entry.SetCalledParty(kNoNameParty);
+        CallRequest(entry, watch, host);
+    }
+    table.Compact();
+    host.RefillList();
+    host.FocusControl(IDC_DIAL);
+}
+
+void CallRequest(NumberEntry& entry, DialerWatch& watch, CallHost& host) {
+    entry.SetReplaceOnNextKey(true);
+    watch.AbandonRunningWatch();
+    const std::int32_t result =
+        host.RequestMakeCall(entry.Number(), kApplicationName, entry.CalledParty(), kRequestComment);
+    watch.NoteCallPlaced();
+    watch.Start();
+    if (result != kTapiConnected) host.ShowMessage(RequestErrorText(result), kHeyCaption, kMessageOk);
+    host.RefillList();
+    host.RedrawDisplay();
+}

@@ -1,0 +1,92 @@
+#include "calling/UnknownNumberDlg.h"
+
+#include <cstring>
+
+#include "calling/CallFlow.h"
+#include "contacts/FieldRules.h"
+#include "res/resource.h"
+
+namespace {
+
+void CopyBounded(char* buffer, std::size_t size, const char* text) {
+    std::size_t length = std::strlen(text);
+    if (length > size - 1) length = size - 1;
+    std::memcpy(buffer, text, length);
+    buffer[length] = '\0';
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_TABLE(CUnknownNumberDlg, CDialog)
+ON_COMMAND(IDC_JUST_DIAL, OnJustDial)
+ON_COMMAND(IDOK, OnSaveIt)
+END_MESSAGE_TABLE()
+
+CUnknownNumberDlg::CUnknownNumberDlg() : CDialog(IDD_UNKNOWN_NUMBER, nullptr) {}
+
+int CUnknownNumberDlg::DoModalOn(Contact& target, NumberEntry& entry, bool tableFull) {
+    target_ = &target;
+    entry_ = &entry;
+    tableFull_ = tableFull;
+    return static_cast<int>(DoModal());
+}
+
+void CUnknownNumberDlg::DoDataExchange(CDataExchange* exchange) {
+    DDX_Text(exchange, IDC_NAME, nameText_);
+    DDX_Text(exchange, IDC_NUMBER, numberText_);
+}
+
+BOOL CUnknownNumberDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    // The fields take no more than the contacts file keeps.
+    ::SendDlgItemMessageA(m_hWnd, IDC_NAME, EM_LIMITTEXT, kNameFieldLimit, 0);
+    ::SendDlgItemMessageA(m_hWnd, IDC_NUMBER, EM_LIMITTEXT, kNumberFieldLimit, 0);
+    CopyBounded(nameText_, sizeof nameText_, target_->name);
+    CopyBounded(numberText_, sizeof numberText_, target_->number);
+    CopyBounded(openingNumber_, sizeof openingNumber_, numberText_);
+    UpdateData(false);
+    return TRUE;  // the focus goes to the Name field
+}
+
+void CUnknownNumberDlg::OnSaveIt() {
+    UpdateData(true);
+    if (tableFull_) {
+        Refuse(kContactListFullMessage, "INFO", MB_OK | MB_ICONINFORMATION, IDC_NAME);
+        return;
+    }
+    // The contacts file has no escaping: such text would break it at the next start.
+    switch (CheckContactFields(nameText_, numberText_)) {
+        case FieldProblem::kName:
+            Refuse(kFieldProblemMessage, "HEY!", MB_OK | MB_ICONEXCLAMATION, IDC_NAME);
+            return;
+        case FieldProblem::kNumber:
+            Refuse(kFieldProblemMessage, "HEY!", MB_OK | MB_ICONEXCLAMATION, IDC_NUMBER);
+            return;
+        case FieldProblem::kNone: break;
+    }
+    CopyBounded(target_->name, sizeof target_->name, nameText_);
+    entry_->SetCalledParty(kSavedPartyMark);
+    CopyBounded(target_->number, sizeof target_->number, numberText_);
+    entry_->SetNumber(numberText_);
+    target_->calls = 0;
+    CDialog::OnOK();
+}
+
+void CUnknownNumberDlg::OnJustDial() {
+    std::memset(target_, 0, sizeof *target_);
+    entry_->SetNumber(openingNumber_);
+    entry_->SetCalledParty("");
+    CDialog::OnOK();
+}
+
+void CUnknownNumberDlg::OnCancel() {
+    std::memset(target_, 0, sizeof *target_);
+    CDialog::OnCancel();
+}
+
+void CUnknownNumberDlg::Refuse(const char* text, const char* caption, unsigned style, int fieldId) {
+    MessageBox(text, caption, style);
+    HWND field = GetDlgItem(fieldId);
+    ::SetFocus(field);
+    ::SendMessageA(field, EM_SETSEL, 0, -1);
+}
