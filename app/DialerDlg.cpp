@@ -4,8 +4,13 @@
 #include "calling/TapiLibrary.h"
 #include "calling/UnknownNumberDlg.h"
 #include "calling/WindowScan.h"
+#include "contacts/FieldRules.h"
 #include "dialpad/DisplayLayout.h"
 #include "res/resource.h"
+#include "ui/AboutDlg.h"
+#include "ui/ContactDlg.h"
+#include "ui/ContactList.h"
+#include "ui/ContactRows.h"
 
 namespace {
 
@@ -24,6 +29,13 @@ ON_CONTROL_RANGE(BN_DOUBLECLICKED, IDC_DIGIT_0, IDC_HASH, OnKeypadButton)
 ON_COMMAND(IDC_CLEAR, OnClear)
 ON_COMMAND(IDC_DIAL, OnDial)
 ON_COMMAND(IDC_ENTER, OnDial)
+ON_NOTIFY(LVN_COLUMNCLICK, IDC_CONTACT_LIST, OnHeadingClick)
+ON_NOTIFY(NM_CLICK, IDC_CONTACT_LIST, OnRowClick)
+ON_NOTIFY(NM_DBLCLK, IDC_CONTACT_LIST, OnRowDoubleClick)
+ON_COMMAND(IDC_NEW, OnNewContact)
+ON_COMMAND(IDC_EDIT, OnEditContact)
+ON_COMMAND(IDC_DELETE, OnDeleteContact)
+ON_COMMAND(IDC_CREDITS, OnShowAbout)
 END_MESSAGE_TABLE()
 
 CDialerDlg::CDialerDlg()
@@ -70,9 +82,11 @@ BOOL CDialerDlg::OnInitDialog() {
     creditsButton_.AutoLoad(IDC_CREDITS, this);
 
     ContactsFile::Read(contacts_, *this);
+    InitList(list_, imageList_);
     contacts_.sortMode = kSortCallsDescending;
     contacts_.ResetOrder();
     numberEntry_.SetReplaceOnNextKey(false);
+    RefillList();
     display_.LoadImages();
     RedrawDisplay();
 
@@ -150,6 +164,81 @@ void CDialerDlg::OnDial() {
     Dial(contacts_, numberEntry_, watch_, *this);
 }
 
+void CDialerDlg::OnHeadingClick(NMHDR* header, LRESULT* result) {
+    contacts_.ToggleSortMode(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
+    RefillList();
+    *result = 0;
+}
+
+void CDialerDlg::OnRowClick(NMHDR* header, LRESULT* result) {
+    const int slot = ClickedSlot(header);
+    if (slot != kNoSlot) {
+        LoadNumber(slot);
+        numberEntry_.SetReplaceOnNextKey(true);
+    }
+    *result = 0;
+}
+
+void CDialerDlg::OnRowDoubleClick(NMHDR* header, LRESULT* result) {
+    const int slot = ClickedSlot(header);
+    if (slot != kNoSlot) {
+        LoadNumber(slot);
+        OnDial();
+    }
+    *result = 0;
+}
+
+int CDialerDlg::ClickedSlot(const NMHDR* header) const {
+    return SlotOfRow(list_, contacts_, reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem);
+}
+
+void CDialerDlg::LoadNumber(int slot) {
+    numberEntry_.SetNumber(contacts_.slots[slot].number);
+    RedrawDisplay();
+}
+
+// The new contact is made in the spare slot, which the compaction after the
+// dialog takes in exactly when it got a number.
+void CDialerDlg::OnNewContact() {
+    Contact* spare = PrepareNewContact(contacts_, numberEntry_.Number());
+    if (spare == nullptr) {
+        MessageBox(kContactListFullMessage, kInfoCaption, MB_OK | MB_ICONINFORMATION);
+    } else {
+        CContactDlg dialog;
+        if (dialog.DoModalOn(*spare) == IDCANCEL) contacts_.ClearSlot(contacts_.count);
+        contacts_.Compact();
+        RefillList();
+    }
+    FocusControl(IDC_DIAL);
+}
+
+void CDialerDlg::OnEditContact() {
+    const int slot = SelectedSlotOrFocusDial();
+    if (slot == kNoSlot) return;
+    CContactDlg dialog;
+    dialog.DoModalOn(contacts_.slots[slot]);
+    RefillList();
+}
+
+void CDialerDlg::OnDeleteContact() {
+    const int slot = SelectedSlotOrFocusDial();
+    if (slot == kNoSlot) return;
+    contacts_.ClearSlot(slot);
+    contacts_.Compact();
+    RefillList();
+}
+
+int CDialerDlg::SelectedSlotOrFocusDial() {
+    const int slot = SlotOfRow(list_, contacts_, FirstSelectedRow(list_));
+    if (slot == kNoSlot) FocusControl(IDC_DIAL);
+    return slot;
+}
+
+void CDialerDlg::OnShowAbout() {
+    CAboutDlg about;
+    about.DoModal();
+}
+
 void CALLBACK CDialerDlg::DialerWatchTimerProc(HWND, UINT, UINT_PTR, DWORD) {
     if (current_ != nullptr) current_->watch_.Tick();
 }
@@ -188,7 +277,9 @@ std::int32_t CDialerDlg::RequestMakeCall(const char* destination, const char* ap
     return ::RequestMakeCall(destination, application, calledParty, comment);
 }
 
-void CDialerDlg::RefillList() {}
+void CDialerDlg::RefillList() {
+    ::RefillList(list_, contacts_, listIconIndex_);
+}
 
 void CDialerDlg::ScanDialerWindows(DialerWindows* found) {
     ::ScanDialerWindows(found);

@@ -48,6 +48,20 @@ private:
     void OnKeypadButton(UINT id);
     void OnClear();
     void OnDial();
+    void OnHeadingClick(NMHDR* header, LRESULT* result);
+    void OnRowClick(NMHDR* header, LRESULT* result);
+    void OnRowDoubleClick(NMHDR* header, LRESULT* result);
+    void OnNewContact();
+    void OnEditContact();
+    void OnDeleteContact();
+    void OnShowAbout();
+    // The contact of a clicked row, or kNoSlot.
+    int ClickedSlot(const NMHDR* header) const;
+    // The contact of the selected row; with none selected, the focus goes
+    // to Dial and the answer is kNoSlot.
+    int SelectedSlotOrFocusDial();
+    // Copies a contact's number into the dial number and shows it.
+    void LoadNumber(int slot);
     static void CALLBACK DialerWatchTimerProc(HWND window, UINT message, UINT_PTR timerId, DWORD time);
     bool IsKeypadKey(HWND window) const;
 

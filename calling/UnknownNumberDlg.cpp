@@ -51,7 +51,7 @@ BOOL CUnknownNumberDlg::OnInitDialog() {
 void CUnknownNumberDlg::OnSaveIt() {
     UpdateData(true);
     if (tableFull_) {
-        Refuse(kContactListFullMessage, "INFO", MB_OK | MB_ICONINFORMATION, IDC_NAME);
+        Refuse(kContactListFullMessage, kInfoCaption, MB_OK | MB_ICONINFORMATION, IDC_NAME);
         return;
     }
     // The contacts file has no escaping: such text would break it at the next start.

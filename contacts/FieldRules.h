@@ -21,6 +21,8 @@ constexpr char kFieldProblemMessage[] =
     "a name can not begin with \"#\" or \"[\",\n"
     "and a number can not begin with a space.";
 
-// Shown with the caption "INFO" when a new contact finds no free slot.
+// Shown with kInfoCaption when a new contact finds no free slot, by New and
+// by the unknown-number dialog's "Save it!".
+constexpr char kInfoCaption[] = "INFO";
 constexpr char kContactListFullMessage[] =
     "The contact list is full (500 contacts). Delete a contact to make room.";

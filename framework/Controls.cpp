@@ -57,6 +57,55 @@ void CBitmapButton::DrawItem(DRAWITEMSTRUCT* item) {
              SRCCOPY);
 }
 
+HIMAGELIST CListCtrl::SetImageList(HIMAGELIST list, int kind) {
+    return reinterpret_cast<HIMAGELIST>(
+        SendMessage(LVM_SETIMAGELIST, static_cast<WPARAM>(kind), reinterpret_cast<LPARAM>(list)));
+}
+
+// The list view only reads the texts handed to it, whatever LVITEMA's and
+// LVCOLUMNA's non-const pointers suggest.
+int CListCtrl::InsertColumn(int index, const char* heading, int format, int width, int subItem) {
+    LVCOLUMNA column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = format;
+    column.cx = width;
+    column.pszText = const_cast<char*>(heading);
+    column.iSubItem = subItem;
+    return static_cast<int>(
+        SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column)));
+}
+
+int CListCtrl::InsertItem(int item, const char* text, int image, LPARAM data) {
+    LVITEMA row{};
+    row.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+    row.iItem = item;
+    row.pszText = const_cast<char*>(text);
+    row.iImage = image;
+    row.lParam = data;
+    return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row)));
+}
+
+BOOL CListCtrl::SetItemText(int item, int subItem, const char* text) {
+    LVITEMA row{};
+    row.mask = LVIF_TEXT;
+    row.iItem = item;
+    row.iSubItem = subItem;
+    row.pszText = const_cast<char*>(text);
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&row)));
+}
+
+int CListCtrl::GetNextItem(int start, UINT flags) const {
+    return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(start), MAKELPARAM(flags, 0)));
+}
+
+LPARAM CListCtrl::GetItemData(int item) const {
+    LVITEMA row{};
+    row.mask = LVIF_PARAM;
+    row.iItem = item;
+    if (!SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&row))) return -1;
+    return row.lParam;
+}
+
 BOOL CImageList::Create(int width, int height, UINT flags, int initial, int grow) {
     DeleteImageList();
     list_ = ImageList_Create(width, height, flags, initial, grow);

@@ -35,9 +35,21 @@ private:
     StatePicture disabled_;
 };
 
+// A report-style list view, through its ANSI messages.
 class CListCtrl : public CWnd {
 public:
     BOOL DeleteAllItems() { return ListView_DeleteAllItems(m_hWnd); }
+    // The list's image list of this kind (LVSIL_SMALL...); the previous one.
+    HIMAGELIST SetImageList(HIMAGELIST list, int kind);
+    // A column with its heading, format, width and subitem; its index or -1.
+    int InsertColumn(int index, const char* heading, int format, int width, int subItem);
+    // A row's text, image and item data at `item`; the index it got, or -1.
+    int InsertItem(int item, const char* text, int image, LPARAM data);
+    BOOL SetItemText(int item, int subItem, const char* text);
+    // The next row after `start` (-1: from the top) in `flags` state, or -1.
+    int GetNextItem(int start, UINT flags) const;
+    // A row's item data; -1 when there is no such row.
+    LPARAM GetItemData(int item) const;
 };
 
 // Owns an image list until DeleteImageList or its own end.

@@ -22,7 +22,7 @@ class DialPad : public DialerWindow {
 protected:
     void SetUp() override {
         playedSounds.clear();
-        DialerPlatform platform = SystemPlatform();
+        DialerPlatform platform = TestPlatform();
         platform.playSound = RecordSound;
         theApp.SetPlatform(platform);
     }

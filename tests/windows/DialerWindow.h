@@ -19,8 +19,28 @@ inline const char kContacts[] =
     "Ann,555 1234,2\n"
     "Bob ,   (555) 99-1, 7, extra\n";
 
+// Every look at the clock finds a second gone: the Phone Dialer watch's
+// waits end at once.
+class InstantClock : public WatchClock {
+public:
+    std::uint32_t TickCount() override { return now_ += 1000; }
+    void Pause() override {}
+
+private:
+    std::uint32_t now_ = 0;
+};
+
 class DialerWindow : public ::testing::Test {
 protected:
+    // The system's sounds and pictures, on an instant clock.
+    static DialerPlatform TestPlatform() {
+        static InstantClock clock;
+        DialerPlatform platform = SystemPlatform();
+        platform.clock = &clock;
+        return platform;
+    }
+    void SetUp() override { theApp.SetPlatform(TestPlatform()); }
+
     CDialerDlg& Dialog() { return *static_cast<CDialerDlg*>(theApp.m_pMainWnd); }
 
     // Runs the application until its window closes; `drive` gets the main
