@@ -109,3 +109,16 @@ display_shows() {
     [ "$(compare -metric AE "$work/cell.png" "$work/glyph.png" null: 2>&1)" = "0" ] || { echo "cell $position ($char) differs" >&2; return 1; }
   done
 }
+
+# The contact list's rows, in client coordinates: the first row's middle and
+# the pitch from row to row.
+row_x=200
+row0_y=51
+row_height=17
+double_click_client() {
+  xdotool mousemove --window "$1" $(($2 + frame_left)) $(($3 + frame_top))
+  sleep 0.3
+  xdotool click --repeat 2 --delay 80 1
+  sleep 0.3
+}
+click_delete() { click_client "$window" 306 347; }
