@@ -21,6 +21,9 @@ void InitList(CListCtrl& list, const CImageList& images) {
 }
 
 void RefillList(CListCtrl& list, ContactTable& table, int iconIndex) {
+    // A shown list view updates its scroll bar and screen at every row;
+    // hundreds of rows then take seconds under Wine. It is drawn once, after.
+    list.SendMessage(WM_SETREDRAW, FALSE);
     list.DeleteAllItems();
     table.Reorder();
     ListRow row;
@@ -31,6 +34,8 @@ void RefillList(CListCtrl& list, ContactTable& table, int iconIndex) {
         list.SetItemText(item, 1, row.number);
         list.SetItemText(item, 2, row.calls);
     }
+    list.SendMessage(WM_SETREDRAW, TRUE);
+    ::InvalidateRect(list.m_hWnd, nullptr, TRUE);
 }
 
 int FirstSelectedRow(const CListCtrl& list) {
