@@ -1,0 +1,54 @@
+// The tel: URI a call request becomes, and what the request answers.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "telbridge/TelUri.h"
+
+namespace {
+
+TEST(TelUri, DestinationsBecomeUrisOrAreRefused) {
+    const std::string eighty(80, '7');
+    const std::string eightyOne = eighty + "7";
+    const struct {
+        const char* destination;
+        std::int32_t result;
+        std::string uri;
+    } cases[] = {
+        {"+1 (555) 123-4567", 0, "tel:+1(555)123-4567"},
+        {"555#12*3", 0, "tel:555%2312*3"},
+        {"1.555 0199", 0, "tel:1.5550199"},
+        // The longest dial number the program keeps, every keypad character in it.
+        {"(0123)456-7890#*(12)345-6789", 0, "tel:(0123)456-7890%23*(12)345-6789"},
+        {"1-800-FLOWERS", 0, "tel:1-800-%46%4C%4F%57%45%52%53"},
+        {"5%2F\t9?x=1&\xE9", 0, "tel:5%252%46%099%3F%78%3D1%26%E9"},
+        {eighty.c_str(), 0, "tel:" + eighty},
+        {eightyOne.c_str(), -4, ""},
+        {"FLOWERS", -4, ""},
+        {"+ (-.) #*", -4, ""},
+        {"", -4, ""},
+        {nullptr, -18, ""},
+    };
+    for (const auto& c : cases) {
+        const std::string name = c.destination != nullptr ? c.destination : "(null)";
+        char uri[kTelUriSize];
+        std::fill(uri, uri + sizeof uri, 'x');
+        EXPECT_EQ(c.result, MakeTelUri(c.destination, uri)) << name;
+        EXPECT_EQ(c.uri, uri) << name;
+    }
+}
+
+TEST(TelUri, ShellExecuteAnswersBecomeRequestResults) {
+    const struct {
+        std::intptr_t code;
+        std::int32_t result;
+    } cases[] = {
+        {33, 0},   {42, 0},             // the handler was started
+        {31, -2},  {2, -2},  {3, -2},   // no handler, or its program is gone
+        {32, -16}, {0, -16}, {8, -16},  // anything else went wrong
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.result, RequestResult(c.code)) << c.code;
+}
+
+}  // namespace
