@@ -4,6 +4,7 @@
 
 #include "calling/TapiBinding.h"
 #include "contacts/ContactsFile.h"
+#include "contacts/TextCopy.h"
 #include "res/resource.h"
 
 namespace {
@@ -13,13 +14,6 @@ constexpr char kNoRecipientText[] =
     "Please go to Phone Dialer (Start->Programs->Accessories),\n"
     "then Tools->ConnectUsing and check\n"
     "'Use Phone Dialer to handle voice call requests from other programs.";
-
-void CopyBounded(char* buffer, std::size_t size, const char* text) {
-    std::size_t length = std::strlen(text);
-    if (length > size - 1) length = size - 1;
-    std::memcpy(buffer, text, length);
-    buffer[length] = '\0';
-}
 
 void CountCall(Contact& contact) {
     if (contact.calls < INT32_MAX) ++contact.calls;
@@ -52,7 +46,7 @@ void Dial(ContactTable& table, NumberEntry& entry, DialerWatch& watch, CallHost&
     // table never stores, and the dialog will not save it.
     const bool full = table.IsFull();
     Contact& spare = table.NewSlot();
-    CopyBounded(spare.number, sizeof spare.number, entry.Number());
+    CopyText(spare.number, entry.Number());
     if (host.RunUnknownNumberDialog(spare, entry, full) == kDialogOk) {
         if (entry.CalledParty()[0] != '\0') {  // "Save it!"
             CountCall(spare);

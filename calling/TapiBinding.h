@@ -7,13 +7,8 @@
 
 #include <cstdint>
 
-// Results of a request as Assisted Telephony publishes them.
-constexpr std::int32_t kTapiConnected = 0;
-constexpr std::int32_t kTapiErrNoRequestRecipient = -2;
-constexpr std::int32_t kTapiErrRequestQueueFull = -3;
-constexpr std::int32_t kTapiErrInvalDestAddress = -4;
-constexpr std::int32_t kTapiErrRequestFailed = -16;
-constexpr std::int32_t kTapiErrInvalPointer = -18;
+#include "calling/TapiResults.h"
+
 // 0x80000049, LINEERR_OPERATIONUNAVAIL, as the signed 32-bit result it is.
 constexpr std::int32_t kLineErrOperationUnavail = INT32_MIN + 0x49;
 

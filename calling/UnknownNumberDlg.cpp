@@ -4,18 +4,8 @@
 
 #include "calling/CallFlow.h"
 #include "contacts/FieldRules.h"
+#include "contacts/TextCopy.h"
 #include "res/resource.h"
-
-namespace {
-
-void CopyBounded(char* buffer, std::size_t size, const char* text) {
-    std::size_t length = std::strlen(text);
-    if (length > size - 1) length = size - 1;
-    std::memcpy(buffer, text, length);
-    buffer[length] = '\0';
-}
-
-}  // namespace
 
 BEGIN_MESSAGE_TABLE(CUnknownNumberDlg, CDialog)
 ON_COMMAND(IDC_JUST_DIAL, OnJustDial)
@@ -41,9 +31,9 @@ BOOL CUnknownNumberDlg::OnInitDialog() {
     // The fields take no more than the contacts file keeps.
     ::SendDlgItemMessageA(m_hWnd, IDC_NAME, EM_LIMITTEXT, kNameFieldLimit, 0);
     ::SendDlgItemMessageA(m_hWnd, IDC_NUMBER, EM_LIMITTEXT, kNumberFieldLimit, 0);
-    CopyBounded(nameText_, sizeof nameText_, target_->name);
-    CopyBounded(numberText_, sizeof numberText_, target_->number);
-    CopyBounded(openingNumber_, sizeof openingNumber_, numberText_);
+    CopyText(nameText_, target_->name);
+    CopyText(numberText_, target_->number);
+    CopyText(openingNumber_, numberText_);
     UpdateData(false);
     return TRUE;  // the focus goes to the Name field
 }
@@ -64,9 +54,9 @@ void CUnknownNumberDlg::OnSaveIt() {
             return;
         case FieldProblem::kNone: break;
     }
-    CopyBounded(target_->name, sizeof target_->name, nameText_);
+    CopyText(target_->name, nameText_);
     entry_->SetCalledParty(kSavedPartyMark);
-    CopyBounded(target_->number, sizeof target_->number, numberText_);
+    CopyText(target_->number, numberText_);
     entry_->SetNumber(numberText_);
     target_->calls = 0;
     CDialog::OnOK();

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "contacts/TextCopy.h"
 #include "res/resource.h"
 
 namespace {
@@ -13,14 +14,6 @@ constexpr char kHeyCaption[] = "HEY!";
 
 bool IsNumberCharacter(unsigned char c) {
     return (c >= '0' && c <= '9') || c == '#' || c == '-' || c == '*' || c == '(' || c == ')';
-}
-
-// Copies text into a buffer of `size` bytes, keeping what fits.
-void CopyBounded(char* buffer, std::size_t size, const char* text) {
-    std::size_t length = std::strlen(text);
-    if (length > size - 1) length = size - 1;
-    std::memcpy(buffer, text, length);
-    buffer[length] = '\0';
 }
 
 }  // namespace
@@ -97,9 +90,9 @@ void NumberEntry::Clear() {
 }
 
 void NumberEntry::SetNumber(const char* text) {
-    CopyBounded(number_, sizeof number_, text);
+    CopyText(number_, text);
 }
 
 void NumberEntry::SetCalledParty(const char* text) {
-    CopyBounded(calledParty_, sizeof calledParty_, text);
+    CopyText(calledParty_, text);
 }

@@ -14,7 +14,7 @@
 extern "C" LONG WINAPI tapiRequestMakeCall(LPCSTR destination, LPCSTR, LPCSTR, LPCSTR) {
     char uri[kTelUriSize];
     const std::int32_t made = MakeTelUri(destination, uri);
-    if (made != kTelRequestHandedOn) return made;
+    if (made != kTapiConnected) return made;
     const HINSTANCE code = ::ShellExecuteA(nullptr, "open", uri, nullptr, nullptr, SW_SHOWNORMAL);
     return RequestResult(reinterpret_cast<INT_PTR>(code));
 }

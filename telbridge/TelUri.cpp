@@ -20,14 +20,14 @@ constexpr std::intptr_t kFirstSuccess = 33;
 
 std::int32_t MakeTelUri(const char* destination, char (&uri)[kTelUriSize]) {
     uri[0] = '\0';
-    if (destination == nullptr) return kTelInvalidPointer;
+    if (destination == nullptr) return kTapiErrInvalPointer;
     std::size_t length = 0;
     bool hasDigit = false;
     for (; destination[length] != '\0'; ++length) {
-        if (length == kMaxDestinationLength) return kTelInvalidDestination;
+        if (length == kMaxDestinationLength) return kTapiErrInvalDestAddress;
         hasDigit = hasDigit || IsDigit(destination[length]);
     }
-    if (!hasDigit) return kTelInvalidDestination;
+    if (!hasDigit) return kTapiErrInvalDestAddress;
 
     static const char kHex[] = "0123456789ABCDEF";
     std::size_t out = 0;
@@ -45,14 +45,14 @@ std::int32_t MakeTelUri(const char* destination, char (&uri)[kTelUriSize]) {
         }
     }
     uri[out] = '\0';
-    return kTelRequestHandedOn;
+    return kTapiConnected;
 }
 
 std::int32_t RequestResult(std::intptr_t shellExecuteCode) {
-    if (shellExecuteCode >= kFirstSuccess) return kTelRequestHandedOn;
+    if (shellExecuteCode >= kFirstSuccess) return kTapiConnected;
     // No handler for tel:, or one registered whose program is gone.
     if (shellExecuteCode == kNoAssociation || shellExecuteCode == kFileNotFound ||
         shellExecuteCode == kPathNotFound)
-        return kTelNoRecipient;
-    return kTelRequestFailed;
+        return kTapiErrNoRequestRecipient;
+    return kTapiErrRequestFailed;
 }

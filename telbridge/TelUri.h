@@ -6,12 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-// Results of a request as Assisted Telephony publishes them.
-constexpr std::int32_t kTelRequestHandedOn = 0;
-constexpr std::int32_t kTelNoRecipient = -2;
-constexpr std::int32_t kTelInvalidDestination = -4;
-constexpr std::int32_t kTelRequestFailed = -16;
-constexpr std::int32_t kTelInvalidPointer = -18;
+#include "calling/TapiResults.h"
 
 // Assisted Telephony's own bound on a destination address, in characters.
 constexpr std::size_t kMaxDestinationLength = 80;
@@ -21,10 +16,10 @@ constexpr std::size_t kTelUriSize = 4 + 3 * kMaxDestinationLength + 1;
 
 // Writes the tel: URI of a dialled destination into uri. It keeps digits and
 // "+*-.()", drops spaces and percent-encodes the rest ("#" included, which
-// would otherwise start a fragment). Returns kTelRequestHandedOn with uri
-// filled; kTelInvalidDestination for a destination without a digit or longer
-// than kMaxDestinationLength; kTelInvalidPointer for none at all. uri holds
-// an empty string unless the result is kTelRequestHandedOn.
+// would otherwise start a fragment). Returns kTapiConnected with uri
+// filled; kTapiErrInvalDestAddress for a destination without a digit or longer
+// than kMaxDestinationLength; kTapiErrInvalPointer for none at all. uri holds
+// an empty string unless the result is kTapiConnected.
 std::int32_t MakeTelUri(const char* destination, char (&uri)[kTelUriSize]);
 
 // What a request answers once ShellExecute has given code for the URI.

@@ -4,19 +4,12 @@
 #include <cstdint>
 
 #include "contacts/FieldRules.h"
+#include "contacts/TextCopy.h"
 #include "res/resource.h"
 
 namespace {
 
 constexpr unsigned kMaxCalls = 999999999;
-
-// Copies as much of a terminated text as the target holds, terminated.
-template <int N>
-void CopyBounded(char (&target)[N], const char* source) {
-    int i = 0;
-    for (; i < N - 1 && source[i] != '\0'; ++i) target[i] = source[i];
-    target[i] = '\0';
-}
 
 }  // namespace
 
@@ -40,8 +33,8 @@ BOOL CContactDlg::OnInitDialog() {
     // No more than the contacts file gives back unchanged.
     ::SendDlgItemMessageA(m_hWnd, IDC_NAME, EM_LIMITTEXT, kNameFieldLimit, 0);
     ::SendDlgItemMessageA(m_hWnd, IDC_NUMBER, EM_LIMITTEXT, kNumberFieldLimit, 0);
-    CopyBounded(name_, slot_->name);
-    CopyBounded(number_, slot_->number);
+    CopyText(name_, slot_->name);
+    CopyText(number_, slot_->number);
     // A negative count from the file shows as its unsigned value, which the
     // range check then refuses until it is corrected.
     calls_ = static_cast<std::uint32_t>(slot_->calls);
@@ -59,8 +52,8 @@ void CContactDlg::OnOK() {
         ::SendMessageA(field, EM_SETSEL, 0, -1);
         return;
     }
-    CopyBounded(slot_->name, name_);
-    CopyBounded(slot_->number, number_);
+    CopyText(slot_->name, name_);
+    CopyText(slot_->number, number_);
     slot_->calls = static_cast<std::int32_t>(calls_);
     EndDialog(IDOK);
 }
