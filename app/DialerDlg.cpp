@@ -1,5 +1,7 @@
 #include "app/DialerDlg.h"
 
+#include <io.h>
+
 #include "app/DialerApp.h"
 #include "calling/TapiLibrary.h"
 #include "calling/UnknownNumberDlg.h"
@@ -24,6 +26,8 @@ ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
 ON_WM_CHAR()
 ON_WM_ACTIVATE()
+ON_WM_QUERYENDSESSION()
+ON_WM_ENDSESSION()
 ON_CONTROL_RANGE(BN_CLICKED, IDC_DIGIT_0, IDC_HASH, OnKeypadButton)
 ON_CONTROL_RANGE(BN_DOUBLECLICKED, IDC_DIGIT_0, IDC_HASH, OnKeypadButton)
 ON_COMMAND(IDC_CLEAR, OnClear)
@@ -243,8 +247,26 @@ void CALLBACK CDialerDlg::DialerWatchTimerProc(HWND, UINT, UINT_PTR, DWORD) {
     if (current_ != nullptr) current_->watch_.Tick();
 }
 
+bool CDialerDlg::OnQueryEndSession() {
+    return true;
+}
+
+// Windows ends the process after this without destroying the window, so the
+// run's contacts are saved here; a later orderly close saves them again.
+void CDialerDlg::OnEndSession(bool ending) {
+    if (!ending) return;
+    quietSave_ = true;
+    ContactsFile::Write(contacts_, *this);
+    quietSave_ = false;
+}
+
 void CDialerDlg::ShowMessage(const char* text, const char* caption, unsigned style) {
+    if (quietSave_) return;  // nothing may hold up the end of the session
     MessageBox(text, caption, style);
+}
+
+bool CDialerDlg::FlushToDisk(std::FILE* file) {
+    return ::FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))) != FALSE;
 }
 
 bool CDialerDlg::MoveIntoPlace(const char* temporary, const char* target) {

@@ -45,6 +45,8 @@ private:
     HCURSOR OnQueryDragIcon();
     void OnChar(UINT character, UINT repeat, UINT flags);
     void OnActivate(UINT state, HWND other, bool minimized);
+    bool OnQueryEndSession();
+    void OnEndSession(bool ending);
     void OnKeypadButton(UINT id);
     void OnClear();
     void OnDial();
@@ -68,6 +70,7 @@ private:
     // Contacts file host: messages owned by this window, atomic replacement.
     void ShowMessage(const char* text, const char* caption, unsigned style) override;
     bool MoveIntoPlace(const char* temporary, const char* target) override;
+    bool FlushToDisk(std::FILE* file) override;
 
     // Dial pad host: what number entry decides, carried out on this window.
     void PlayKeySound(int soundId) override;
@@ -90,6 +93,8 @@ private:
     void Pause() override;
 
     static CDialerDlg* current_;
+    // Set while saving at the end of the session, when no message may show.
+    bool quietSave_ = false;
 
     CListCtrl list_;
     CButton endButton_;

@@ -228,13 +228,23 @@ bool Format(const ContactTable& table, WriteSink write, void* sink) {
     return out.Flush();
 }
 
+namespace {
+
+// Formats the table into an open file and brings it to the disk; closes it.
+bool WriteThrough(const ContactTable& table, std::FILE* file, ContactsFileHost& host) {
+    const bool written = Format(table, WriteFile, file) && std::fflush(file) == 0 && host.FlushToDisk(file);
+    return std::fclose(file) == 0 && written;
+}
+
+}  // namespace
+
 void Write(const ContactTable& table, ContactsFileHost& host) {
-    std::FILE* file = std::fopen(kTemporaryFileName, "wb");
     bool saved = false;
-    if (file != nullptr) {
-        const bool written = Format(table, WriteFile, file) && std::fflush(file) == 0;
-        saved = (std::fclose(file) == 0) && written && host.MoveIntoPlace(kTemporaryFileName, kFileName);
+    if (std::FILE* file = std::fopen(kTemporaryFileName, "wb")) {
+        saved = WriteThrough(table, file, host) && host.MoveIntoPlace(kTemporaryFileName, kFileName);
         if (!saved) std::remove(kTemporaryFileName);
+    } else if (std::FILE* inPlace = std::fopen(kFileName, "wb")) {
+        saved = WriteThrough(table, inPlace, host);
     }
     if (!saved) host.ShowMessage("Can not open contacts.txt!", "ERROR", kMessageOk);
 }

@@ -20,6 +20,9 @@ public:
     // Puts the finished temporary file in the place of the target, replacing
     // any old one in a single step, durably; false when that failed.
     virtual bool MoveIntoPlace(const char* temporary, const char* target) = 0;
+    // Writes what the system holds of an open file through to the disk;
+    // false when that failed.
+    virtual bool FlushToDisk(std::FILE* file) = 0;
 
 protected:
     ~ContactsFileHost() = default;
@@ -78,9 +81,11 @@ void Read(ContactTable& table, ContactsFileHost& host);
 using WriteSink = bool (*)(void* sink, const char* bytes, std::size_t length);
 bool Format(const ContactTable& table, WriteSink write, void* sink);
 
-// Rewrites kFileName through a temporary file that replaces it only once it
-// is complete; on any failure the old file stays as it was and the host
-// shows the ERROR message.
+// Rewrites kFileName through a temporary file that is on the disk before it
+// replaces the old one, so that neither a failed write nor a power cut can
+// leave a damaged file. Where no temporary file can be made beside it (a
+// folder that is not writable while the file is), kFileName is rewritten in
+// place instead. On any failure the host shows the ERROR message.
 void Write(const ContactTable& table, ContactsFileHost& host);
 
 }  // namespace ContactsFile

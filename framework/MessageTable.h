@@ -77,6 +77,10 @@ private:
     {WM_ACTIVATE, 0, 0, 0,                                                                          \
      TOLLWICK_HANDLER(self->OnActivate(LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam) != 0); \
                       return 0;)},
+#define ON_WM_QUERYENDSESSION() \
+    {WM_QUERYENDSESSION, 0, 0, 0, TOLLWICK_HANDLER(return self->OnQueryEndSession() ? TRUE : FALSE;)},
+#define ON_WM_ENDSESSION() \
+    {WM_ENDSESSION, 0, 0, 0, TOLLWICK_HANDLER(self->OnEndSession(wParam != FALSE); return 0;)},
 #define ON_WM_QUERYDRAGICON() \
     {WM_QUERYDRAGICON, 0, 0, 0, TOLLWICK_HANDLER(return reinterpret_cast<LRESULT>(self->OnQueryDragIcon());)},
 // clang-format on

@@ -47,6 +47,25 @@ TEST_P(ClosingPath, SavesTheContacts) {
 
 INSTANTIATE_TEST_SUITE_P(ExitEscapeCloseBoxAndClose, ClosingPath, ::testing::Values(0, 1, 2, 3));
 
+// A log-off: the window is told the session ends and is never destroyed.
+TEST_F(DialerWindow, TheEndOfTheSessionSavesTheContactsWithoutAWord) {
+    WriteFileBytes("contacts.txt", kContacts);
+    ::CreateDirectoryA("contacts.txt.new", nullptr);  // saved in place, then
+    const DWORD ui = ::GetCurrentThreadId();
+    Run([&](HWND main) {
+        EXPECT_EQ(::SendMessageA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+        ::SendMessageA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+        EXPECT_EQ(ReadFileBytes("contacts.txt"), Formatted(*Parsed(kContacts)));
+        ::RemoveDirectoryA("contacts.txt.new");
+        ::DeleteFileA("contacts.txt");
+        ::CreateDirectoryA("contacts.txt", nullptr);                   // now nothing can be saved
+        ::SendMessageA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);  // would block on a box
+        EXPECT_TRUE(NoWindow(ui, "ERROR"));
+        ::RemoveDirectoryA("contacts.txt");
+        ClickButton(main, IDOK);
+    });
+}
+
 TEST_F(DialerWindow, WithoutAFileSaysSoAndWritesANewOneAtExit) {
     Run([](HWND main) { PostKey(::GetDlgItem(main, IDC_CONTACT_LIST), VK_ESCAPE); }, "INFO");
     EXPECT_EQ(firstMessage_, "Can not open contacts.txt!\nNew will be created...");

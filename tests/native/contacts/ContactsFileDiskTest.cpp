@@ -94,7 +94,7 @@ TEST_F(ContactsFileOnDisk, WriteReplacesTheOldFileAndReadsBackTheSame) {
     Add(" Spaced ", "(01) 23 ", -1);
     ContactsFile::Write(*table_, host_);
     EXPECT_TRUE(host_.messages.empty());
-    EXPECT_EQ(host_.replaces, 1);
+    EXPECT_EQ(host_.steps, "flush replace ");  // on the disk before it replaces the old
     EXPECT_EQ(ReadFileBytes("contacts.txt"), Formatted(*table_));
 
     auto back = std::make_unique<ContactTable>();
@@ -105,24 +105,35 @@ TEST_F(ContactsFileOnDisk, WriteReplacesTheOldFileAndReadsBackTheSame) {
     EXPECT_EQ(back->slots[1].calls, -1);
 }
 
-TEST_F(ContactsFileOnDisk, UnwritableLocationLeavesTheOldFile) {
+// Without room for a temporary file beside it, the file is rewritten in
+// place rather than the run's changes lost; with neither, the old file stays.
+TEST_F(ContactsFileOnDisk, WithoutATemporaryFileTheFileIsRewrittenInPlace) {
     WriteFileBytes("contacts.txt", kOldFile);
     ASSERT_EQ(mkdir(ContactsFile::kTemporaryFileName, 0700), 0);  // cannot be opened as a file
-    Add("Lost", "1", 1);
+    Add("Kept", "1", 1);
+    ContactsFile::Write(*table_, host_);
+    EXPECT_TRUE(host_.messages.empty());
+    EXPECT_EQ(host_.steps, "flush ");
+    EXPECT_EQ(ReadFileBytes("contacts.txt"), Formatted(*table_));
+
+    ASSERT_EQ(unlink("contacts.txt"), 0);
+    ASSERT_EQ(mkdir("contacts.txt", 0700), 0);
     ContactsFile::Write(*table_, host_);
     ExpectWriteError();
-    EXPECT_EQ(ReadFileBytes("contacts.txt"), kOldFile);
-    EXPECT_EQ(host_.replaces, 0);
 }
 
-TEST_F(ContactsFileOnDisk, FailedReplaceLeavesTheOldFileAndNoTemporary) {
-    WriteFileBytes("contacts.txt", kOldFile);
-    host_.failReplace = true;
+TEST_F(ContactsFileOnDisk, AFailedFlushOrReplaceLeavesTheOldFileAndNoTemporary) {
     Add("Lost", "1", 1);
-    ContactsFile::Write(*table_, host_);
-    ExpectWriteError();
-    EXPECT_EQ(ReadFileBytes("contacts.txt"), kOldFile);
-    EXPECT_FALSE(Exists(ContactsFile::kTemporaryFileName));
+    for (bool failFlush : {true, false}) {
+        WriteFileBytes("contacts.txt", kOldFile);
+        host_ = TestHost();
+        host_.failFlush = failFlush;
+        host_.failReplace = !failFlush;
+        ContactsFile::Write(*table_, host_);
+        ExpectWriteError();
+        EXPECT_EQ(ReadFileBytes("contacts.txt"), kOldFile);
+        EXPECT_FALSE(Exists(ContactsFile::kTemporaryFileName));
+    }
 }
 
 TEST_F(ContactsFileOnDisk, WriteFailingMidwayLeavesTheOldFileAndNoTemporary) {

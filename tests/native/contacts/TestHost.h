@@ -2,6 +2,8 @@
 // files with rename(), which on Linux replaces the target in one step.
 #pragma once
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -23,13 +25,21 @@ public:
     }
     bool MoveIntoPlace(const char* temporary, const char* target) override {
         ++replaces;
+        steps += "replace ";
         if (failReplace) return false;
         return std::rename(temporary, target) == 0;
     }
 
+    bool FlushToDisk(std::FILE* file) override {
+        steps += "flush ";
+        return !failFlush && fsync(fileno(file)) == 0;
+    }
+
     std::vector<ShownMessage> messages;
+    std::string steps;  // flushes and replaces, in order
     int replaces = 0;
     bool failReplace = false;
+    bool failFlush = false;
 };
 
 // Copies text into a slot field, truncating to the field; always terminated.
