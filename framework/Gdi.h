@@ -6,12 +6,32 @@
 
 #include "framework/Win32.h"
 
+// Every GDI object, memory DC and window DC the program makes passes through
+// the owners below, which keep this count: what is held now, and how many
+// releases the system refused. A long run that ends where it began leaks
+// nothing (the system's own counts are not available everywhere).
+struct GdiLedger {
+    long objects = 0;
+    long memoryDCs = 0;
+    long windowDCs = 0;
+    long failedReleases = 0;
+
+    static GdiLedger& Current() {
+        static GdiLedger ledger;
+        return ledger;
+    }
+    static void Released(long& held, bool released) {
+        --held;
+        if (!released) ++Current().failedReleases;
+    }
+};
+
 // Owns a pen, brush, font or bitmap and deletes it.
 template <typename Handle>
 class GdiObject {
 public:
     GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
+    explicit GdiObject(Handle handle) { Reset(handle); }
     ~GdiObject() { Reset(); }
     GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
     GdiObject& operator=(GdiObject&& other) noexcept {
@@ -27,8 +47,10 @@ public:
     Handle Get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
     void Reset(Handle handle = nullptr) {
-        if (handle_ != nullptr) ::DeleteObject(handle_);
+        if (handle_ != nullptr)
+            GdiLedger::Released(GdiLedger::Current().objects, ::DeleteObject(handle_) != FALSE);
         handle_ = handle;
+        if (handle_ != nullptr) ++GdiLedger::Current().objects;
     }
 
 private:
@@ -65,10 +87,11 @@ public:
     BOOL CreateCompatibleDC(HDC reference) {
         DeleteDC();
         dc_ = ::CreateCompatibleDC(reference);
+        if (dc_ != nullptr) ++GdiLedger::Current().memoryDCs;
         return dc_ != nullptr;
     }
     void DeleteDC() {
-        if (dc_ != nullptr) ::DeleteDC(dc_);
+        if (dc_ != nullptr) GdiLedger::Released(GdiLedger::Current().memoryDCs, ::DeleteDC(dc_) != FALSE);
         dc_ = nullptr;
     }
     HDC GetSafeHdc() const { return dc_; }
@@ -80,9 +103,12 @@ private:
 // A window's client-area DC from GetDC, released with ReleaseDC.
 class CClientDC {
 public:
-    explicit CClientDC(HWND window) : window_(window), dc_(::GetDC(window)) {}
+    explicit CClientDC(HWND window) : window_(window), dc_(::GetDC(window)) {
+        if (dc_ != nullptr) ++GdiLedger::Current().windowDCs;
+    }
     ~CClientDC() {
-        if (dc_ != nullptr) ::ReleaseDC(window_, dc_);
+        if (dc_ != nullptr)
+            GdiLedger::Released(GdiLedger::Current().windowDCs, ::ReleaseDC(window_, dc_) == 1);
     }
     CClientDC(const CClientDC&) = delete;
     CClientDC& operator=(const CClientDC&) = delete;
