@@ -9,14 +9,11 @@
 
 inline std::string Formatted(const ContactTable& table) {
     std::string text;
-    const bool ok = ContactsFile::Format(
-        table,
-        [](void* sink, const char* bytes, std::size_t length) {
-            static_cast<std::string*>(sink)->append(bytes, length);
-            return true;
-        },
-        &text);
-    return ok ? text : "<format failed>";
+    auto append = [](void* sink, const char* bytes, std::size_t length) {
+        static_cast<std::string*>(sink)->append(bytes, length);
+        return true;
+    };
+    return ContactsFile::Format(table, append, &text) ? text : "<format failed>";
 }
 
 inline std::unique_ptr<ContactTable> Parsed(const std::string& text) {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "UiDriver.h"
 #include "app/DialerApp.h"
@@ -32,32 +33,39 @@ private:
 
 class DialerWindow : public ::testing::Test {
 protected:
-    // The system's sounds and pictures, on an instant clock.
+    // The system's pictures, on an instant clock; the sounds are recorded.
     static DialerPlatform TestPlatform() {
         static InstantClock clock;
         DialerPlatform platform = SystemPlatform();
         platform.clock = &clock;
+        platform.playSound = [](int sound) { Sounds().push_back(sound); };
         return platform;
     }
-    void SetUp() override { theApp.SetPlatform(TestPlatform()); }
+    // The sounds started on the window's thread, in order.
+    static std::vector<int>& Sounds() {
+        static std::vector<int> sounds;
+        return sounds;
+    }
+    void SetUp() override {
+        Sounds().clear();
+        theApp.SetPlatform(TestPlatform());
+    }
 
     CDialerDlg& Dialog() { return *static_cast<CDialerDlg*>(theApp.m_pMainWnd); }
+    // Waits for the dial number to read so.
+    bool NumberIs(const std::string& number) {
+        return WaitUntil([&] { return Dialog().Entry().Number() == number; });
+    }
 
     // Runs the application until its window closes; `drive` gets the main
     // window once it is shown. Should the driver give up, the run is ended.
     void Run(const std::function<void(HWND)>& drive, const char* firstMessageBox = nullptr) {
-        const DWORD ui = ::GetCurrentThreadId();
         {
             DriverThread driver([&] {
-                if (firstMessageBox != nullptr) {
-                    HWND box = WaitForWindow(ui, firstMessageBox);
-                    if (box == nullptr) {
-                        ADD_FAILURE() << "no " << firstMessageBox << " message";
-                    } else {
-                        firstMessage_ = MessageBoxText(box);
-                        firstMessageStyle_ = static_cast<DWORD>(::GetWindowLongA(box, GWL_STYLE));
-                        ClickButton(box, IDOK);
-                    }
+                // A missing box leaves firstMessage_ empty.
+                if (HWND box = firstMessageBox != nullptr ? WaitForWindow(ui, firstMessageBox) : nullptr) {
+                    firstMessage_ = MessageBoxText(box);
+                    ClickButton(box, IDOK);
                 }
                 HWND main = WaitForWindow(ui, kCaption);
                 if (main == nullptr) {
@@ -80,28 +88,34 @@ protected:
 
     void TearDown() override { theApp.SetPlatform(SystemPlatform()); }
 
+    const DWORD ui = ::GetCurrentThreadId();  // the thread under test
     ScratchDirectory scratch_;
     std::string firstMessage_;
-    DWORD firstMessageStyle_ = 0;
     HWND forwardTargetWhileOpen_ = nullptr;
 };
 
-// A pixel of one of the program's named pictures.
-inline COLORREF PicturePixel(const char* name, int x, int y) {
-    HBITMAP picture = static_cast<HBITMAP>(
-        ::LoadImageA(::GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = ::SelectObject(dc, picture);
-    const COLORREF colour = ::GetPixel(dc, x, y);
-    ::SelectObject(dc, previous);
-    ::DeleteDC(dc);
-    ::DeleteObject(picture);
-    return colour;
-}
-
-inline COLORREF WindowPixel(HWND window, int x, int y) {
-    HDC dc = ::GetDC(window);
-    const COLORREF colour = ::GetPixel(dc, x, y);
-    ::ReleaseDC(window, dc);
-    return colour;
+// A rectangle of pixels of a window, or of one of the program's named
+// pictures, copied out through a memory DC.
+inline std::vector<COLORREF> Pixels(HWND window, const char* picture, int x, int y, int width = 1,
+                                    int height = 1) {
+    HDC source = window != nullptr ? ::GetDC(window) : ::CreateCompatibleDC(nullptr);
+    HGDIOBJ held = picture == nullptr
+                       ? nullptr
+                       : ::SelectObject(source, ::LoadImageA(::GetModuleHandleA(nullptr), picture,
+                                                             IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HDC memory = ::CreateCompatibleDC(source);
+    HGDIOBJ previous = ::SelectObject(memory, ::CreateCompatibleBitmap(source, width, height));
+    ::BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
+    std::vector<COLORREF> pixels;
+    for (int row = 0; row < height; ++row)
+        for (int column = 0; column < width; ++column) pixels.push_back(::GetPixel(memory, column, row));
+    ::DeleteObject(::SelectObject(memory, previous));
+    ::DeleteDC(memory);
+    if (window != nullptr) {
+        ::ReleaseDC(window, source);
+    } else {
+        ::DeleteObject(::SelectObject(source, held));
+        ::DeleteDC(source);
+    }
+    return pixels;
 }

@@ -1,11 +1,14 @@
-// The framework on its own: modal run, message table, data exchange.
+// The framework on its own: modal run, message table, data exchange; and the
+// contact dialog and the About box without the main window.
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 #include "TestIds.h"
 #include "UiDriver.h"
+#include "contacts/FieldRules.h"
 #include "framework/Dialog.h"
+#include "res/resource.h"
+#include "ui/AboutDlg.h"
+#include "ui/ContactDlg.h"
 
 namespace {
 
@@ -14,148 +17,48 @@ class FieldsDialog : public CDialog {
 
 public:
     explicit FieldsDialog(CWnd* parent = nullptr, UINT id = IDD_TEST_FIELDS) : CDialog(id, parent) {}
-
-    char name[16] = "Ann";
-    unsigned calls = 7;
-    int pings = 0;
-    UINT rangeId = 0;
-    NMHDR lastNotify{};
-
-protected:
     void DoDataExchange(CDataExchange* exchange) override {
         DDX_Text(exchange, IDC_TEST_NAME, name);
         DDX_Text(exchange, IDC_TEST_CALLS, calls);
         DDV_MinMaxUInt(exchange, calls, 0, 999999999);
     }
-
-private:
-    void OnPing() { ++pings; }
     void OnRange(UINT id) { rangeId = id; }
     void OnNameClicked(NMHDR* header, LRESULT* result) {
         lastNotify = *header;
         *result = 42;
     }
+
+    char name[16] = "Ann";
+    unsigned calls = 7;
+    UINT rangeId = 0;
+    NMHDR lastNotify{};
 };
 
 BEGIN_MESSAGE_TABLE(FieldsDialog, CDialog)
-ON_COMMAND(IDC_TEST_PING, OnPing)
 ON_COMMAND_RANGE(IDC_TEST_FIRST, IDC_TEST_LAST, OnRange)
 ON_NOTIFY(NM_CLICK, IDC_TEST_NAME, OnNameClicked)
 END_MESSAGE_TABLE()
 
-std::string ItemText(HWND dialog, int id) {
-    char text[256] = "";
-    ::GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
-// Runs the dialog modally on this thread while `drive` acts on its window.
-template <typename Drive>
-INT_PTR RunFields(FieldsDialog& dialog, Drive drive) {
-    const DWORD ui = ::GetCurrentThreadId();
-    INT_PTR result = 0;
-    {
-        DriverThread driver([&] {
-            HWND window = WaitForWindow(ui, "Fields");
-            if (window == nullptr) {
-                ADD_FAILURE() << "the dialog did not appear";
-                ::PostThreadMessageA(ui, WM_QUIT, 0, 0);
-                return;
-            }
-            drive(window);
-        });
-        result = dialog.DoModal();
-    }
-    return result;
-}
-
-TEST(DataExchange, FieldsLoadAtStartAndSaveOnOk) {
+// The refusals of bad numbers are walked by the contact dialog's test.
+TEST(DataExchange, FieldsLoadAtStartAndSaveOnOkWithinTheirMembers) {
     FieldsDialog dialog;
-    const INT_PTR result = RunFields(dialog, [](HWND window) {
-        EXPECT_EQ(ItemText(window, IDC_TEST_NAME), "Ann");
-        EXPECT_EQ(ItemText(window, IDC_TEST_CALLS), "7");
-        ::SetDlgItemTextA(window, IDC_TEST_NAME, "A name longer than sixteen");
-        ::SetDlgItemTextA(window, IDC_TEST_CALLS, " 999999999 ");
-        ClickButton(window, IDOK);
-    });
+    const INT_PTR result = RunDriven(
+        "Fields", [&] { return dialog.DoModal(); },
+        [](HWND window) {
+            EXPECT_EQ(DialogItemText(window, IDC_TEST_NAME) + "|" + DialogItemText(window, IDC_TEST_CALLS),
+                      "Ann|7");
+            ::SetDlgItemTextA(window, IDC_TEST_NAME, "A name longer than sixteen");
+            ::SetDlgItemTextA(window, IDC_TEST_CALLS, " 999999999 ");
+            ClickButton(window, IDOK);
+        });
     EXPECT_EQ(result, IDOK);
     EXPECT_STREQ(dialog.name, "A name longer t");  // bounded by the member's 16 bytes
     EXPECT_EQ(dialog.calls, 999999999u);
 }
 
-TEST(DataExchange, FailedValidationSaysWhyFocusesTheFieldAndKeepsTheDialogOpen) {
-    FieldsDialog dialog;
-    const DWORD ui = ::GetCurrentThreadId();
-    const struct {
-        const char* text;
-        const char* message;
-    } refused[] = {{"1000000000", "Please enter a number from 0 to 999999999."},
-                   {"4294967296", "Please enter a whole number."},
-                   {"-1", "Please enter a whole number."},
-                   {"12abc", "Please enter a whole number."},
-                   {"", "Please enter a whole number."}};
-    const INT_PTR result = RunFields(dialog, [&](HWND window) {
-        for (const auto& r : refused) {
-            ::SetDlgItemTextA(window, IDC_TEST_CALLS, r.text);
-            ClickButton(window, IDOK);
-            // The message box takes the dialog's caption.
-            HWND box = WaitForWindow(ui, "Fields", window);
-            ASSERT_NE(box, nullptr) << r.text;
-            EXPECT_EQ(MessageBoxText(box), r.message) << r.text;
-            ClickButton(box, IDOK);
-            EXPECT_TRUE(WaitUntil([&] { return FocusOf(ui) == ::GetDlgItem(window, IDC_TEST_CALLS); }))
-                << r.text;
-            EXPECT_TRUE(::IsWindowVisible(window)) << r.text;
-        }
-        ::SetDlgItemTextA(window, IDC_TEST_CALLS, "0");
-        ClickButton(window, IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dialog.calls, 0u);
-}
-
-TEST(DataExchange, CancelLeavesTheMembersAlone) {
-    FieldsDialog dialog;
-    const INT_PTR result = RunFields(dialog, [](HWND window) {
-        ::SetDlgItemTextA(window, IDC_TEST_NAME, "Changed");
-        ::SetDlgItemTextA(window, IDC_TEST_CALLS, "not a number");
-        ClickButton(window, IDCANCEL);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_STREQ(dialog.name, "Ann");
-    EXPECT_EQ(dialog.calls, 7u);
-}
-
-TEST(MessageTable, CommandsReachTheirHandlersAndBaseEntriesStillWork) {
-    FieldsDialog dialog;
-    const INT_PTR result = RunFields(dialog, [&](HWND window) {
-        ClickButton(window, IDC_TEST_PING);
-        ClickButton(window, IDC_TEST_PING);
-        EXPECT_TRUE(WaitUntil([&] { return dialog.pings == 2; }));
-        for (int id : {IDC_TEST_LAST, 905, IDC_TEST_FIRST}) {
-            ClickButton(window, id);
-            EXPECT_TRUE(WaitUntil([&] { return dialog.rangeId == static_cast<UINT>(id); })) << id;
-        }
-        // Notifications match on both the code and the control, and their
-        // handler's result is the answer of the message.
-        HWND name = ::GetDlgItem(window, IDC_TEST_NAME);
-        NMHDR click{name, IDC_TEST_NAME, static_cast<UINT>(NM_CLICK)};
-        EXPECT_EQ(::SendMessageA(window, WM_NOTIFY, IDC_TEST_NAME, reinterpret_cast<LPARAM>(&click)), 42);
-        EXPECT_EQ(dialog.lastNotify.hwndFrom, name);
-        NMHDR otherCode{name, IDC_TEST_NAME, static_cast<UINT>(NM_DBLCLK)};
-        NMHDR otherControl{name, IDC_TEST_CALLS, static_cast<UINT>(NM_CLICK)};
-        EXPECT_EQ(::SendMessageA(window, WM_NOTIFY, IDC_TEST_NAME, reinterpret_cast<LPARAM>(&otherCode)), 0);
-        EXPECT_EQ(::SendMessageA(window, WM_NOTIFY, IDC_TEST_CALLS, reinterpret_cast<LPARAM>(&otherControl)),
-                  0);
-        EXPECT_EQ(dialog.lastNotify.code, static_cast<UINT>(NM_CLICK));
-        // Escape goes to the dialog manager and through the base table's Cancel.
-        PostKey(::GetDlgItem(window, IDC_TEST_NAME), VK_ESCAPE);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(dialog.pings, 2);
-}
-
-TEST(DoModal, DisablesTheOwnerWhileRunning) {
+// With an owner, disabled while the dialog runs: commands and notifications
+// reach their handlers; Escape cancels through the base table, members untouched.
+TEST(MessageTable, CommandsAndNotificationsReachTheirHandlersWhileTheOwnerIsDisabled) {
     HWND ownerWindow = ::CreateWindowA("STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
                                        nullptr, nullptr, nullptr);
     ASSERT_NE(ownerWindow, nullptr);
@@ -163,29 +66,112 @@ TEST(DoModal, DisablesTheOwnerWhileRunning) {
     owner.m_hWnd = ownerWindow;
     FieldsDialog dialog(&owner);
     bool enabledWhileRunning = true;
-    const INT_PTR result = RunFields(dialog, [&](HWND window) {
-        enabledWhileRunning = ::IsWindowEnabled(ownerWindow) != FALSE;
-        EXPECT_EQ(::GetWindow(window, GW_OWNER), ownerWindow);
-        ClickButton(window, IDCANCEL);
-    });
+    const INT_PTR result = RunDriven(
+        "Fields", [&] { return dialog.DoModal(); },
+        [&](HWND window) {
+            enabledWhileRunning = ::IsWindowEnabled(ownerWindow) != FALSE;
+            EXPECT_EQ(::GetWindow(window, GW_OWNER), ownerWindow);
+            for (int id : {IDC_TEST_LAST, 905, IDC_TEST_FIRST}) {
+                ClickButton(window, id);
+                EXPECT_TRUE(WaitUntil([&] { return dialog.rangeId == static_cast<UINT>(id); })) << id;
+            }
+            // Notifications match on the control as well as the code, and their
+            // handler's result is the answer of the message.
+            HWND name = ::GetDlgItem(window, IDC_TEST_NAME);
+            for (int control : {IDC_TEST_CALLS, IDC_TEST_NAME}) {
+                NMHDR click{name, static_cast<UINT_PTR>(control), static_cast<UINT>(NM_CLICK)};
+                EXPECT_EQ(::SendMessageA(window, WM_NOTIFY, control, reinterpret_cast<LPARAM>(&click)),
+                          control == IDC_TEST_NAME ? 42 : 0);
+                EXPECT_EQ(dialog.lastNotify.idFrom, control == IDC_TEST_NAME ? control : 0u);
+            }
+            ::SetDlgItemTextA(window, IDC_TEST_NAME, "Changed");
+            ::SetDlgItemTextA(window, IDC_TEST_CALLS, "not a number");
+            PostKey(name, VK_ESCAPE);
+        });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_FALSE(enabledWhileRunning);
     EXPECT_TRUE(::IsWindowEnabled(ownerWindow));
     EXPECT_EQ(dialog.m_hWnd, nullptr);  // the window is gone once DoModal returns
+    EXPECT_STREQ(dialog.name, "Ann");
+    EXPECT_EQ(dialog.calls, 7u);
+
+    FieldsDialog missing(&owner, IDD_TEST_MISSING);
+    EXPECT_EQ(missing.DoModal(), -1);
+    EXPECT_TRUE(::IsWindowEnabled(ownerWindow));
     owner.m_hWnd = nullptr;
     ::DestroyWindow(ownerWindow);
 }
 
-TEST(DoModal, MissingTemplateGivesMinusOneAndLeavesTheOwnerEnabled) {
-    HWND ownerWindow =
-        ::CreateWindowA("STATIC", "owner", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
-    CWnd owner;
-    owner.m_hWnd = ownerWindow;
-    FieldsDialog dialog(&owner, IDD_TEST_MISSING);
-    EXPECT_EQ(dialog.DoModal(), -1);
-    EXPECT_TRUE(::IsWindowEnabled(ownerWindow));
-    owner.m_hWnd = nullptr;
-    ::DestroyWindow(ownerWindow);
+TEST(ContactDlg, RefusesEachBadFieldOnceUntilCorrectedThenStoresAllThree) {
+    Contact slot{"Ann", "555-0100", -1};
+    CContactDlg dialog;
+    const DWORD ui = ::GetCurrentThreadId();
+    const char* const range = "Please enter a number from 0 to 999999999.";
+    const char* const whole = "Please enter a whole number.";
+    const char* const bad = kFieldProblemMessage;
+    // The Calls field's messages come from the data exchange, under the dialog's caption.
+    const struct {
+        int field;
+        const char* text;
+        const char* message;
+    } refused[] = {
+        {IDC_CALLS, "4294967295", range}, {IDC_CALLS, "1000000000", range}, {IDC_CALLS, "4294967296", whole},
+        {IDC_CALLS, "", whole},           {IDC_CALLS, "twelve", whole},     {IDC_CALLS, "-3", whole},
+        {IDC_NAME, "Smith, Bea", bad},    {IDC_NAME, "#Bea", bad},          {IDC_NUMBER, "1,2", bad}};
+    const auto fill = [](HWND window) {
+        ::SetDlgItemTextA(window, IDC_NAME, "Bea");
+        ::SetDlgItemTextA(window, IDC_NUMBER, "1");
+        ::SetDlgItemTextA(window, IDC_CALLS, "999999999");
+    };
+    const INT_PTR result = RunDriven(
+        "Update contact", [&] { return dialog.DoModalOn(slot); },
+        [&](HWND window) {
+            EXPECT_EQ(DialogItemText(window, IDC_NAME) + DialogItemText(window, IDC_NUMBER), "Ann555-0100");
+            EXPECT_EQ(DialogItemText(window, IDC_CALLS), "4294967295");  // the stored -1
+            EXPECT_EQ(::SendDlgItemMessageA(window, IDC_NAME, EM_GETLIMITTEXT, 0, 0), 50);
+            EXPECT_EQ(::SendDlgItemMessageA(window, IDC_NUMBER, EM_GETLIMITTEXT, 0, 0), 28);
+            for (const auto& r : refused) {
+                fill(window);
+                ::SetDlgItemTextA(window, r.field, r.text);
+                ClickButton(window, IDOK);
+                const char* caption = r.field == IDC_CALLS ? "Update contact" : "HEY!";
+                HWND box = WaitForWindow(ui, caption, window);
+                ASSERT_NE(box, nullptr) << r.text;
+                EXPECT_EQ(MessageBoxText(box), r.message) << r.text;
+                ClickButton(box, IDOK);
+                EXPECT_TRUE(FocusReturnsTo(ui, window, ::GetDlgItem(window, r.field))) << r.text;
+                EXPECT_EQ(WaitForWindow(ui, caption, window, 300), nullptr) << r.text << ": a second message";
+                EXPECT_TRUE(::IsWindowVisible(window)) << r.text;
+                EXPECT_STREQ(slot.name, "Ann") << r.text;
+            }
+            fill(window);
+            ClickButton(window, IDOK);
+        });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_STREQ(slot.name, "Bea");
+    EXPECT_STREQ(slot.number, "1");
+    EXPECT_EQ(slot.calls, 999999999);
+}
+
+TEST(ContactDlg, CancelLeavesTheSlotAndTheAboutBoxClosesWithEscape) {
+    Contact slot{"Ann", "555-0100", 4};
+    CContactDlg dialog;
+    EXPECT_EQ(RunDriven(
+                  "Update contact", [&] { return dialog.DoModalOn(slot); },
+                  [](HWND window) {
+                      ::SetDlgItemTextA(window, IDC_NAME, "Bea");
+                      ::SetDlgItemTextA(window, IDC_CALLS, "7");
+                      ClickButton(window, IDCANCEL);
+                  }),
+              IDCANCEL);
+    EXPECT_STREQ(slot.name, "Ann");
+    EXPECT_EQ(slot.calls, 4);
+
+    CAboutDlg about;
+    EXPECT_EQ(RunDriven(
+                  "Tollwick v1.3 (29. Nov.1998.)", [&] { return about.DoModal(); },
+                  [](HWND window) { PostKey(window, VK_ESCAPE); }),
+              IDCANCEL);
 }
 
 }  // namespace

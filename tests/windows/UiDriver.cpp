@@ -1,21 +1,6 @@
 #include "UiDriver.h"
 
-#include <cstdio>
-
-DriverThread::DriverThread(std::function<void()> body)
-    : body_(std::move(body)), thread_(::CreateThread(nullptr, 0, Main, this, 0, nullptr)) {}
-
-DriverThread::~DriverThread() {
-    if (thread_ != nullptr) {
-        ::WaitForSingleObject(thread_, INFINITE);
-        ::CloseHandle(thread_);
-    }
-}
-
-DWORD WINAPI DriverThread::Main(void* self) {
-    static_cast<DriverThread*>(self)->body_();
-    return 0;
-}
+#include <gtest/gtest.h>
 
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
     const DWORD start = ::GetTickCount();
@@ -26,47 +11,44 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
     return true;
 }
 
-namespace {
-
-struct WindowSearch {
-    const char* caption;
-    HWND except;
-    HWND found;
-};
-
-BOOL CALLBACK MatchCaption(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lParam);
-    char text[256];
-    if (window != search->except && ::IsWindowVisible(window) &&
-        ::GetWindowTextA(window, text, sizeof text) >= 0 && std::string(text) == search->caption) {
-        search->found = window;
+HWND WaitForWindow(DWORD threadId, const char* caption, HWND except, int timeoutMs) {
+    struct Search {
+        const char* caption;
+        HWND except;
+        HWND found;
+    } search{caption, except, nullptr};
+    const WNDENUMPROC match = [](HWND window, LPARAM lParam) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lParam);
+        char text[256] = "";
+        ::GetWindowTextA(window, text, sizeof text);
+        if (window == s->except || !::IsWindowVisible(window) || std::string(text) != s->caption) return TRUE;
+        s->found = window;
         return FALSE;
-    }
-    return TRUE;
-}
-
-HWND FindThreadWindow(DWORD threadId, const char* caption, HWND except = nullptr) {
-    WindowSearch search{caption, except, nullptr};
-    ::EnumThreadWindows(threadId, MatchCaption, reinterpret_cast<LPARAM>(&search));
+    };
+    WaitUntil(
+        [&] {
+            ::EnumThreadWindows(threadId, match, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeoutMs);
     return search.found;
 }
 
-}  // namespace
-
-HWND WaitForWindow(DWORD threadId, const char* caption, HWND except, int timeoutMs) {
-    HWND found = nullptr;
-    WaitUntil([&] { return (found = FindThreadWindow(threadId, caption, except)) != nullptr; }, timeoutMs);
-    return found;
+INT_PTR RunDriven(const char* caption, const std::function<INT_PTR()>& run,
+                  const std::function<void(HWND)>& drive) {
+    const DWORD ui = ::GetCurrentThreadId();
+    DriverThread driver([&] {
+        HWND window = WaitForWindow(ui, caption);
+        if (window != nullptr) return drive(window);
+        ADD_FAILURE() << caption << " did not appear";
+        ::PostThreadMessageA(ui, WM_QUIT, 0, 0);
+    });
+    return run();
 }
 
-bool NoWindow(DWORD threadId, const char* caption) {
-    return FindThreadWindow(threadId, caption) == nullptr;
-}
-
-std::string MessageBoxText(HWND box) {
+std::string DialogItemText(HWND dialog, int id) {
     char text[512] = "";
-    // A message box's text is the static control with id 0xFFFF.
-    ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    ::GetDlgItemTextA(dialog, id, text, sizeof text);
     return text;
 }
 
@@ -76,51 +58,15 @@ HWND FocusOf(DWORD threadId) {
     return ::GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
 }
 
-void ClickButton(HWND dialog, int id) {
-    ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
-
-void PostChar(HWND window, char c) {
-    ::PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 1);
+bool FocusReturnsTo(DWORD threadId, HWND dialog, HWND field) {
+    if (WaitUntil([&] { return FocusOf(threadId) == field; }, 2000)) return true;
+    if (FocusOf(threadId) != nullptr) return false;
+    ::SetForegroundWindow(dialog);
+    return WaitUntil([&] { return FocusOf(threadId) == field; }, 2000);
 }
 
 void PostKey(HWND window, UINT virtualKey) {
     const LPARAM scan = static_cast<LPARAM>(::MapVirtualKeyA(virtualKey, 0)) << 16;
     ::PostMessageA(window, WM_KEYDOWN, virtualKey, scan | 1);
     ::PostMessageA(window, WM_KEYUP, virtualKey, scan | 1 | (1u << 30) | (1u << 31));
-}
-
-ScratchDirectory::ScratchDirectory() {
-    char base[MAX_PATH];
-    ::GetTempPathA(sizeof base, base);
-    char name[MAX_PATH];
-    ::GetTempFileNameA(base, "tw", 0, name);  // makes a unique file; a folder replaces it
-    ::DeleteFileA(name);
-    ::CreateDirectoryA(name, nullptr);
-    path_ = name;
-    ::GetCurrentDirectoryA(sizeof previous_, previous_);
-    ::SetCurrentDirectoryA(name);
-}
-
-ScratchDirectory::~ScratchDirectory() {
-    ::SetCurrentDirectoryA(previous_);
-    WIN32_FIND_DATAA entry;
-    const std::string pattern = path_ + "\\*";
-    HANDLE find = ::FindFirstFileA(pattern.c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string child = path_ + "\\" + entry.cFileName;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                ::RemoveDirectoryA(child.c_str());
-            } else {
-                ::DeleteFileA(child.c_str());
-            }
-        } while (::FindNextFileA(find, &entry));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryA(path_.c_str());
-}
-
-bool FileExists(const char* path) {
-    return ::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }

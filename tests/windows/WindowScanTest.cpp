@@ -1,33 +1,26 @@
-// The scan for the Phone Dialer's windows: exact titles, any program's.
+// The scan for the Phone Dialer's windows: exact titles, hidden ones too.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <vector>
 
 #include "calling/WindowScan.h"
 
-namespace {
-
 TEST(WindowScan, OnlyExactTitlesCountAndTheThreadIsThePhoneDialersOwn) {
     std::vector<HWND> windows;
-    auto show = [&](const char* title) {
-        windows.push_back(
-            ::CreateWindowA("STATIC", title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
+    auto scanWith = [&](std::initializer_list<const char*> titles) {
+        for (const char* title : titles)
+            windows.push_back(
+                ::CreateWindowA("STATIC", title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
+        DialerWindows found{0, false, false};
+        ScanDialerWindows(&found);
+        return found;
     };
-    DialerWindows found{0, false, false};
-    for (const char* title : {"phone dialer", "Phone Dialer ", "Phone Dialer2", "dialing", "Dialing..."})
-        show(title);
-    ScanDialerWindows(&found);
-    EXPECT_FALSE(found.phoneDialerSeen);
-    EXPECT_FALSE(found.dialingSeen);
-    EXPECT_EQ(found.phoneDialerThread, 0u);
-
-    show("Phone Dialer");  // hidden windows count too
-    show("Dialing");
-    ScanDialerWindows(&found);
-    EXPECT_TRUE(found.phoneDialerSeen);
-    EXPECT_TRUE(found.dialingSeen);
-    EXPECT_EQ(found.phoneDialerThread, ::GetCurrentThreadId());
+    const DialerWindows lookalikes =
+        scanWith({"phone dialer", "Phone Dialer ", "Phone Dialer2", "dialing", "Dialing..."});
+    EXPECT_FALSE(lookalikes.phoneDialerThread != 0 || lookalikes.phoneDialerSeen || lookalikes.dialingSeen);
+    const DialerWindows exact = scanWith({"Phone Dialer", "Dialing"});
+    EXPECT_TRUE(exact.phoneDialerSeen && exact.dialingSeen);
+    EXPECT_EQ(exact.phoneDialerThread, ::GetCurrentThreadId());
     for (HWND window : windows) ::DestroyWindow(window);
 }
-
-}  // namespace

@@ -1,125 +1,86 @@
-// The bitmap files: format and size of every one, and the pixels the
-// display relies on — the phone's screen and the glyph cells drawn onto it.
+// The pictures the number display is drawn from: the glyph strip's cells and
+// the phone's screen they are copied onto.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <set>
+#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "ArtworkFiles.h"
+#include "dialpad/DisplayLayout.h"
+#include "tests/common/FileBytes.h"
 
 namespace {
 
-struct Expected {
-    std::string name;
-    int width, height;
+std::uint32_t U32At(const std::string& b, std::size_t at) {
+    std::uint32_t value = 0;
+    for (std::size_t i = at + 4; i-- > at;)
+        value = value << 8 | (i < b.size() ? static_cast<std::uint8_t>(b[i]) : 0u);
+    return value;
+}
+
+// An 8-bit uncompressed bottom-up bitmap of res/bitmaps as RGB values, top row first.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> rgb;
+    std::uint32_t At(int x, int y) const { return rgb[static_cast<std::size_t>(y * width + x)]; }
 };
 
-// Two pictures, the About picture, and up, down and focused images of each
-// bitmap button.
-std::vector<Expected> Catalogue() {
-    std::vector<Expected> all = {{"IDB_BACK", 400, 370}, {"IDB_BITMAP_NUMBERS", 157, 26}, {"about", 288, 96}};
-    const Expected bases[] = {{"DIAL", 93, 36}, {"CLR", 26, 38}, {"DZ", 38, 38}, {"DH", 38, 38},
-                              {"SIG", 80, 30},  {"D0", 38, 38},  {"D1", 38, 38}, {"D2", 38, 38},
-                              {"D3", 38, 38},   {"D4", 38, 38},  {"D5", 38, 38}, {"D6", 38, 38},
-                              {"D7", 38, 38},   {"D8", 38, 38},  {"D9", 38, 38}};
-    for (const Expected& b : bases) {
-        for (const char* state : {"U", "D", "F"})
-            all.push_back({"IDB_" + b.name + "_" + state, b.width, b.height});
+Picture Load(const std::string& name) {
+    const std::string b = ReadFileBytes(std::string(TOLLWICK_RES_DIR) + "/bitmaps/" + name + ".bmp");
+    Picture p{static_cast<int>(U32At(b, 18)), static_cast<int>(U32At(b, 22)), {}};
+    const std::size_t stride = (static_cast<std::size_t>(p.width) + 3) & ~std::size_t{3},
+                      offset = U32At(b, 10);
+    if ((U32At(b, 28) & 0xFFFF) != 8 || U32At(b, 30) != 0 || p.width <= 0 || p.height <= 0 ||
+        offset + stride * static_cast<std::size_t>(p.height) > b.size()) {
+        ADD_FAILURE() << name << " is missing or not an 8-bit uncompressed bottom-up bitmap";
+        return {};
     }
-    return all;
-}
-
-TEST(BitmapFiles, TheFolderHoldsExactlyTheCatalogue) {
-    std::set<std::string> expected, found;
-    for (const Expected& e : Catalogue()) expected.insert(e.name + ".bmp");
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::string(TOLLWICK_RES_DIR) + "/bitmaps")) {
-        found.insert(entry.path().filename().string());
-    }
-    EXPECT_EQ(found, expected);
-}
-
-TEST(BitmapFiles, EachIsAnUncompressed8BitBottomUpBitmapOfItsSize) {
-    for (const Expected& e : Catalogue()) {
-        SCOPED_TRACE(e.name);
-        const std::string b = ReadRes("bitmaps/" + e.name + ".bmp");
-        const std::uint32_t pixels = ((static_cast<std::uint32_t>(e.width) + 3) & ~3u) * e.height;
-        EXPECT_EQ(b.substr(0, 2), "BM");
-        EXPECT_EQ(U32At(b, 2), b.size());
-        EXPECT_EQ(U32At(b, 10), 14u + 40 + 256 * 4);  // a full palette between header and pixels
-        EXPECT_EQ(U32At(b, 14), 40u);                 // BITMAPINFOHEADER
-        EXPECT_EQ(U32At(b, 18), static_cast<std::uint32_t>(e.width));
-        EXPECT_EQ(U32At(b, 22), static_cast<std::uint32_t>(e.height));  // positive: bottom-up
-        EXPECT_EQ(U16At(b, 26), 1u);
-        EXPECT_EQ(U16At(b, 28), 8u);
-        EXPECT_EQ(U32At(b, 30), 0u);  // BI_RGB
-        EXPECT_TRUE(U32At(b, 34) == pixels || U32At(b, 34) == 0);
-        EXPECT_TRUE(U32At(b, 46) == 256 || U32At(b, 46) == 0);
-        EXPECT_EQ(b.size(), 14u + 40 + 1024 + pixels);
-    }
-}
-
-class Screen : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string why;
-        ASSERT_TRUE(LoadBitmap("IDB_BACK", back_, why)) << why;
-        ASSERT_TRUE(LoadBitmap("IDB_BITMAP_NUMBERS", strip_, why)) << why;
-        green_ = strip_.At(121, 1);  // the blank cell, drawn for spaces
-    }
-
-    Bitmap back_, strip_;
-    Rgb green_{};
-    const Rgb white_{255, 255, 255};
-};
-
-TEST_F(Screen, FillsExactlyItsRectangleInTheGlyphBackgroundColour) {
-    // The display restores this rectangle; a screen spilling past it would
-    // leave a seam against the frame.
-    for (int y = 55; y <= 130; ++y) {
-        for (int x = 23; x <= 144; ++x) {
-            const bool inside = x >= 24 && x <= 143 && y >= 56 && y <= 129;
-            EXPECT_EQ(back_.At(x, y) == green_, inside) << x << "," << y;
+    for (int y = p.height - 1; y >= 0; --y) {
+        for (int x = 0; x < p.width; ++x) {
+            const auto index =
+                static_cast<std::uint8_t>(b[offset + stride * static_cast<std::size_t>(y) + x]);
+            p.rgb.push_back(U32At(b, 54 + 4u * index) & 0xFFFFFF);
         }
     }
+    return p;
 }
 
-TEST_F(Screen, GlyphStripKeepsToItsCells) {
-    for (int y = 0; y < 26; ++y) {
-        for (int x = 0; x < 157; ++x) {
-            const Rgb c = strip_.At(x, y);
-            if (x > 128) {
-                EXPECT_TRUE(c == white_ || c == green_) << "ink right of the cells at " << x << "," << y;
-            } else if (x % 8 == 0 || y == 0 || y == 25) {
-                EXPECT_EQ(c, white_) << "separator at " << x << "," << y;
-            } else if (y == 1) {
-                // Redrawing the name restores the display's top glyph line
-                // from the background: ink there would vanish at each key.
-                EXPECT_EQ(c, green_) << "ink on a cell's top line at " << x;
-            }
+TEST(DisplayPictures, GlyphCellsAndTheScreenTheyAreCopiedOnto) {
+    const Picture strip = Load("IDB_BITMAP_NUMBERS"), back = Load("IDB_BACK");
+    // The sizes the display asks LoadImage for: any other would be stretched.
+    ASSERT_EQ(strip.width, kStripWidth);
+    ASSERT_EQ(strip.height, kStripHeight);
+    ASSERT_EQ(back.width, kBackgroundWidth);
+    ASSERT_EQ(back.height, kBackgroundHeight);
+    const std::uint32_t plain = strip.At(kBlankGlyphX, kGlyphSourceY), white = 0xFFFFFF;
+    // The display area is restored from the background: it must be the
+    // cells' plain colour, or every glyph would show as a box.
+    for (int y = kDisplayArea.y; y < kDisplayArea.y + kDisplayArea.height; ++y) {
+        for (int x = kDisplayArea.x; x < kDisplayArea.x + kDisplayArea.width; ++x)
+            EXPECT_EQ(back.At(x, y), plain) << x << "," << y;
+    }
+    // No ink outside the 16 cells of 7 x 24 at x = 1 + 8k, y = 1.
+    for (int y = 0; y < strip.height; ++y) {
+        for (int x = 0; x < strip.width; ++x) {
+            const bool inCell =
+                x < 16 * 8 && x % 8 != 0 && y >= kGlyphSourceY && y < kGlyphSourceY + kGlyphHeight;
+            EXPECT_TRUE(inCell || strip.At(x, y) == white || strip.At(x, y) == plain) << x << "," << y;
         }
     }
-}
-
-TEST_F(Screen, BlankCellIsPureScreenAndEachOtherHoldsItsOwnGlyph) {
-    std::vector<std::vector<std::uint8_t>> cells;
+    std::vector<std::vector<std::uint32_t>> cells;
     for (int k = 0; k < 16; ++k) {
-        std::vector<std::uint8_t> cell;
+        std::vector<std::uint32_t> cell;
         int ink = 0;
-        for (int y = 1; y <= 24; ++y) {
-            for (int x = 1 + 8 * k; x < 8 + 8 * k; ++x) {
-                cell.push_back(strip_.index[static_cast<std::size_t>(y * strip_.width + x)]);
-                ink += strip_.At(x, y).Luma() < green_.Luma() - 60 ? 1 : 0;
-                if (k == 15) {
-                    EXPECT_EQ(strip_.At(x, y), green_) << x << "," << y;
-                }
+        for (int y = kGlyphSourceY; y < kGlyphSourceY + kGlyphHeight; ++y) {
+            for (int x = 1 + 8 * k; x < 1 + 8 * k + kGlyphWidth; ++x) {
+                cell.push_back(strip.At(x, y));
+                ink += strip.At(x, y) != plain;
+                // A redrawn name restores the top line of the upper row from
+                // the background; the blank cell, drawn for spaces, is all screen.
+                EXPECT_TRUE((y != kGlyphSourceY && k != 15) || strip.At(x, y) == plain) << x << "," << y;
             }
         }
-        if (k < 15) {
-            EXPECT_GE(ink, 6) << "cell " << k;
-        }
+        EXPECT_TRUE(k == 15 || ink >= 6) << "cell " << k;
         for (const auto& earlier : cells) EXPECT_NE(cell, earlier) << "cell " << k;
         cells.push_back(cell);
     }

@@ -8,7 +8,6 @@
 #include <map>
 #include <string>
 
-#include "ArtworkFiles.h"
 #include "tests/common/FileBytes.h"
 
 namespace {
@@ -20,29 +19,21 @@ std::map<std::string, std::string> Tree(const fs::path& root) {
     std::map<std::string, std::string> files;
     for (const char* sub : {"bitmaps", "icons", "sounds"}) {
         if (!fs::is_directory(root / sub)) continue;
-        for (const auto& entry : fs::directory_iterator(root / sub)) {
+        for (const auto& entry : fs::directory_iterator(root / sub))
             files[fs::relative(entry.path(), root).string()] = ReadFileBytes(entry.path().string());
-        }
     }
     return files;
 }
 
-class Regeneration : public ::testing::Test {
-protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/tollwick-artgen-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    fs::path dir_;
-};
-
-TEST_F(Regeneration, ReproducesTheCommittedFilesByteForByte) {
-    const std::string command = std::string("'") + TOLLWICK_ARTGEN + "' '" + dir_.string() + "'";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    const auto fresh = Tree(dir_), committed = Tree(TOLLWICK_RES_DIR);
+TEST(Regeneration, ReproducesTheCommittedFilesByteForByte) {
+    char pattern[] = "/tmp/tollwick-artgen-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const fs::path dir = pattern;
+    const std::string command = std::string("'") + TOLLWICK_ARTGEN + "' '" + dir.string() + "'";
+    const int status = std::system(command.c_str());
+    const auto fresh = Tree(dir), committed = Tree(TOLLWICK_RES_DIR);
+    fs::remove_all(dir);
+    ASSERT_EQ(status, 0);
     EXPECT_EQ(fresh.size(), 48u + 3 + 13);
     for (const auto& [name, bytes] : fresh) {
         const auto it = committed.find(name);
@@ -52,9 +43,8 @@ TEST_F(Regeneration, ReproducesTheCommittedFilesByteForByte) {
             EXPECT_TRUE(it->second == bytes) << name << " differs from the committed file";
         }
     }
-    for (const auto& entry : committed) {
+    for (const auto& entry : committed)
         EXPECT_TRUE(fresh.count(entry.first) == 1) << entry.first << " is committed but no longer made";
-    }
 }
 
 }  // namespace

@@ -1,238 +1,245 @@
-// Dial and CallRequest through a fake main window, and the Assisted Telephony
-// binding through a fake library.
+// Dial, CallRequest and the Phone Dialer watch on a fake clock, through a fake
+// main window, and the Assisted Telephony binding through a fake library.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "FakeWorld.h"
 #include "calling/CallFlow.h"
 #include "calling/TapiBinding.h"
 #include "res/resource.h"
 
 namespace {
 
-enum class Exit { kSaveIt, kJustDial, kCancel, kFails };
+constexpr std::uint32_t kNever = UINT32_MAX;
+constexpr std::uint32_t kDialerThread = 77;
+struct Span {  // milliseconds [from, until)
+    std::uint32_t from, until;
+    bool Has(std::uint32_t t) const { return t >= from && t < until; }
+};
 
-// The main window as Dial sees it. Its dialog acts as the real one does on
-// each exit, and the watch runs in a world with no Phone Dialer.
-class FakeWindow : public CallHost {
-public:
-    explicit FakeWindow(FakeWorld& world) : world_(world) {}
-
-    Exit exit = Exit::kCancel;
-    std::string saved;  // "name:number" typed before "Save it!"
+// The main window in its world: Phone Dialer windows over spans of time, a timer ticking as the test
+// lets time pass, the unknown-number dialog ending as the real one does; a log of what the program did.
+struct Fake : WatchClock, WatchHost, CallHost {
+    explicit Fake(Span dialer = {0, 0}, Span dialing = {0, 0}, bool timerWorks = true)
+        : dialer(dialer), dialing(dialing), timerWorks(timerWorks) {}
+    std::uint32_t t = 0, nextTick = 0;
+    Span dialer, dialing;
+    bool timerWorks, timerRunning = false;
+    std::string dialog;  // its exit: "fails", "cancel", "dial" or the "name:number" saved
     std::int32_t result = 0;
-    std::string constants;  // application name and comment of the last request
+    std::string log;
 
-    void PlayKeySound(int sound) override { world_.Note(sound == IDW_CLICK ? "click" : "other sound"); }
-    void FocusControl(int id) override { world_.Note(("focus " + std::to_string(id)).c_str()); }
-    bool AskYesNo(const char*, const char*) override { return false; }
-    void RedrawDisplay() override { world_.Note("redraw"); }
-    void RefillList() override { world_.Note("refill"); }
-    void ShowMessage(const char* text, const char* caption, unsigned style) override {
-        world_.Note((std::string(caption) + " " + std::to_string(style) + " " + text).c_str());
+    void Note(const std::string& what) { log += std::to_string(t) + " " + what + "|"; }
+    void RunUntil(DialerWatch& watch, std::uint32_t end) {  // the timer ticking on its period
+        for (; timerRunning && nextTick <= end; nextTick += kWatchTimerPeriodMs) {
+            t = nextTick;
+            watch.Tick();
+        }
+        if (t < end) t = end;
     }
-    std::int32_t RequestMakeCall(const char* destination, const char* application, const char* party,
+    std::uint32_t TickCount() override { return kNever - 700 + t; }  // wraps 700 ms in
+    void Pause() override { t += 5; }
+    void ScanDialerWindows(DialerWindows* found) override {
+        if (dialer.Has(t)) *found = {kDialerThread, found->dialingSeen, true};
+        if (dialing.Has(t)) found->dialingSeen = true;
+    }
+    std::uintptr_t StartWatchTimer() override {
+        if (!timerWorks) return 0;
+        Note("timer");
+        timerRunning = true;
+        nextTick = t + kWatchTimerPeriodMs;
+        return 42;
+    }
+    void KillWatchTimer(std::uintptr_t id) override {
+        Note(id == 42 && timerRunning ? "kill" : "kill of no timer");
+        timerRunning = false;
+    }
+    void PostQuitToThread(std::uint32_t thread) override {
+        Note(thread == kDialerThread ? "quit" : "quit to a stranger");
+        if (dialer.Has(t)) dialer.until = t;  // it obeys
+    }
+    void PlayKeySound(int sound) override { Note(sound == IDW_CLICK ? "click" : "other sound"); }
+    void FocusControl(int id) override { Note("focus " + std::to_string(id)); }
+    bool AskYesNo(const char*, const char*) override { return false; }
+    void RedrawDisplay() override { Note("redraw"); }
+    void RefillList() override { Note("refill"); }
+    void ShowMessage(const char* text, const char* caption, unsigned style) override {
+        Note(std::string(caption) + " " + std::to_string(style) + " " + text);
+    }
+    std::int32_t RequestMakeCall(const char* number, const char* app, const char* party,
                                  const char* comment) override {
-        world_.Note((std::string("request ") + destination + "," + party).c_str());
-        constants = std::string(application) + "," + comment;
+        Note(std::string("request ") + number + "," + app + "," + party + "," + comment);
         return result;
     }
     int RunUnknownNumberDialog(Contact& target, NumberEntry& entry, bool full) override {
-        world_.Note(
-            (std::string(full ? "full " : "") + "dialog on " + target.name + ":" + target.number).c_str());
-        switch (exit) {
-            case Exit::kSaveIt: {
-                const std::size_t colon = saved.find(':');
-                std::strcpy(target.name, saved.substr(0, colon).c_str());
-                entry.SetCalledParty(kSavedPartyMark);
-                std::strcpy(target.number, saved.substr(colon + 1).c_str());
-                entry.SetNumber(target.number);
-                target.calls = 0;
-                return kDialogOk;
-            }
-            case Exit::kJustDial:
-                std::memset(&target, 0, sizeof target);
-                entry.SetCalledParty("");
-                return kDialogOk;
-            case Exit::kCancel: std::memset(&target, 0, sizeof target); return kDialogCancel;
-            case Exit::kFails: return kDialogFailed;
-        }
-        return kDialogFailed;
+        Note(std::string(full ? "full " : "") + "dialog on " + target.name + ":" + target.number);
+        if (dialog == "fails") return kDialogFailed;
+        std::memset(&target, 0, sizeof target);
+        if (dialog == "cancel") return kDialogCancel;
+        entry.SetCalledParty(dialog == "dial" ? "" : kSavedPartyMark);
+        if (dialog == "dial") return kDialogOk;
+        std::sscanf(dialog.c_str(), "%255[^:]:%39s", target.name, target.number);
+        entry.SetNumber(target.number);
+        return kDialogOk;
     }
-
-private:
-    FakeWorld& world_;
 };
+
+struct Scenario {
+    const char* name;
+    Span dialer, dialing;
+    bool timerWorks;
+    std::vector<std::uint32_t> requests;  // each as CallRequest makes it
+    std::uint32_t exitAt;
+    const char* log;
+};
+
+// clang-format off
+const Scenario kScenarios[] = {
+    {"dialling ends at 5 s: the tick at 6 s closes; exit finds nothing and waits", {0, kNever}, {0, 5000},
+     true, {0}, 20000, "2000 timer|6000 quit|6000 kill|20000 exit|22000 done|"},
+    {"dialling lasts a minute: the fifth tick gives up; exit starts a timer, waits, kills it", {0, kNever},
+     {0, 60000}, true, {0}, 20000, "2000 timer|12000 kill|20000 exit|20000 timer|22000 kill|22000 done|"},
+    {"dialling window gone after the tick at 10 s: still given up, exit closes", {0, kNever}, {0, 11000},
+     true, {0}, 20000, "2000 timer|12000 kill|20000 exit|20000 quit|20000 done|"},
+    {"exit while the timer runs and it dials: timer killed, no wait", {0, kNever}, {0, 60000}, true, {0},
+     5000, "2000 timer|5000 exit|5000 kill|5000 done|"},
+    {"Phone Dialer without dialling window: closed at once", {0, kNever}, {0, 0}, true, {0}, 9000,
+     "2000 quit|9000 exit|11000 done|"},
+    {"Phone Dialer gone by itself under someone's Dialing window", {0, 7000}, {0, 60000}, true, {0}, 9000,
+     "2000 timer|8000 kill|9000 exit|11000 done|"},
+    {"Phone Dialer opens after the first scan: left alone; at exit SetTimer fails: closed without wait",
+     {3000, kNever}, {0, 60000}, false, {0}, 9000, "9000 exit|9000 quit|9000 done|"},
+    {"second request mid-watch: fresh watch, tick count from 0", {0, kNever}, {0, 60000}, true, {0, 5000},
+     30000, "2000 timer|5000 kill|7000 timer|17000 kill|30000 exit|30000 timer|32000 kill|32000 done|"},
+    {"no request: no scan, no wait", {0, kNever}, {0, 60000}, true, {}, 1000, "1000 exit|1000 done|"},
+};
+// clang-format on
+
+TEST(DialerWatch, TimelinesFromRequestToExit) {
+    for (const Scenario& s : kScenarios) {
+        Fake world(s.dialer, s.dialing, s.timerWorks);
+        DialerWatch watch(world, world);
+        for (std::uint32_t at : s.requests) {
+            world.RunUntil(watch, at);
+            watch.AbandonRunningWatch();
+            watch.NoteCallPlaced();
+            watch.Start();
+        }
+        world.RunUntil(watch, s.exitAt);
+        world.Note("exit");
+        watch.Exit();
+        world.Note("done");
+        EXPECT_EQ(world.log, s.log) << s.name;
+        EXPECT_FALSE(watch.State().callPlaced);
+    }
+}
 
 std::string Rows(const ContactTable& table) {
     std::string rows;
-    for (int s = 0; s < table.count; ++s)
-        rows += std::string(table.slots[s].name) + ":" + table.slots[s].number + ":" +
-                std::to_string(table.slots[s].calls) + " ";
+    for (const Contact* c = table.slots; c < table.slots + table.count; ++c)
+        rows += std::string(c->name) + ":" + c->number + ":" + std::to_string(c->calls) + " ";
     return rows;
 }
 
-// Each case: contacts stored, the dial number, the dialog's exit (with the
-// "name:number" typed before "Save it!"), what the window was asked to do,
-// and the table and dial number afterwards. R is a request and its aftermath.
-#define R(destination, party) "0 request " destination "," party "|2000 refill|2000 redraw|"
+// Each case: contacts stored (or a full table), the dial number, the dialog's exit, the request's
+// result, what the window was asked to do after the click, and the table and dial number afterwards.
+// R is a request and its aftermath, A and F the dialog with room or a full table, U its aftermath.
+#define R(n, p, box) "0 request " n ",Tollwick!," p ",No comment...|" box "2000 refill|2000 redraw|"
+#define HEY(text) "2000 HEY! 0 " text "|"
+#define A "0 dialog on :777|"
+#define F "0 full dialog on :999|"
+#define U(at) at " refill|" at " focus 1001|"
+#define NO_RECIPIENT                                                                                  \
+    "Please go to Phone Dialer (Start->Programs->Accessories),\nthen Tools->ConnectUsing and check\n" \
+    "'Use Phone Dialer to handle voice call requests from other programs."
 struct DialCase {
     std::vector<Contact> stored;
-    const char* dialNumber;
-    Exit exit;
-    const char* saved;
-    const char* log;
-    const char* rowsAfter;
-    const char* numberAfter;
+    bool full;
+    const char *dialNumber, *dialog;
+    std::int32_t result;
+    const char *log, *rowsAfter /* nullptr: as before */, *numberAfter;
 };
 
 // clang-format off
 const DialCase kDialCases[] = {
     // Known: the typed form is sent; of two equal digit keys the lower slot counts.
-    {{{"Ann", "555-123-4567", 3}}, "(555) 123-4567", Exit::kCancel, "",
-     "0 click|" R("(555) 123-4567", "Ann"), "Ann:555-123-4567:4 ", "(555) 123-4567"},
-    {{{"Ann", "555 1234", 1}, {"Bob", "5551234", 9}}, "555-1234", Exit::kCancel, "",
-     "0 click|" R("555-1234", "Ann"), "Ann:555 1234:2 Bob:5551234:9 ", "555-1234"},
-    {{{"Ann", "1", 0}, {"Star", "*#", 2}}, "", Exit::kFails, "",
-     "0 click|" R("", "Star"), "Ann:1:0 Star:*#:3 ", ""},
-    // Unknown, by the dialog's exit.
-    {{{"Ann", "1", 0}}, "777", Exit::kSaveIt, "Cy:778",
-     "0 click|0 dialog on :777|" R("778", "NoName") "2000 refill|2000 focus 1001|", "Ann:1:0 Cy:778:1 ", "778"},
-    {{}, "777", Exit::kSaveIt, "Cy:",
-     "0 click|0 dialog on :777|" R("", "NoName") "2000 refill|2000 focus 1001|", "", ""},
-    {{}, "777", Exit::kJustDial, "",
-     "0 click|0 dialog on :777|" R("777", "NoName") "2000 refill|2000 focus 1001|", "", "777"},
-    {{}, "777", Exit::kCancel, "", "0 click|0 dialog on :777|0 refill|0 focus 1001|", "", "777"},
-    {{}, "777", Exit::kFails, "", "0 click|0 dialog on :777|0 refill|0 focus 1001|", ":777:0 ", "777"},
-    {{{"Ann", "1", 0}}, "", Exit::kFails, "", "0 click|0 dialog on :|0 refill|0 focus 1001|", "Ann:1:0 ", ""},
+    {{{"Ann", "555-123-4567", 3}}, false, "(555) 123-4567", "cancel", 0,
+     R("(555) 123-4567", "Ann", ""), "Ann:555-123-4567:4 ", "(555) 123-4567"},
+    {{{"Ann", "555 1234", 1}, {"Bob", "5551234", 9}}, false, "555-1234", "cancel", -18,
+     R("555-1234", "Ann", HEY("TAPIERR_INVALPOINTER")), "Ann:555 1234:2 Bob:5551234:9 ", "555-1234"},
+    {{{"Ann", "1", 0}, {"Star", "*#", 2}}, false, "", "fails", -4,
+     R("", "Star", HEY("TAPIERR_INVALDESTADDRESS")), "Ann:1:0 Star:*#:3 ", ""},
+    {{{"Ann", "1", 0}}, false, "777", "Cy:778", -3,
+     A R("778", "NoName", HEY("TAPIERR_REQUESTQUEUEFULL")) U("2000"), "Ann:1:0 Cy:778:1 ", "778"},
+    {{}, false, "777", "Cy:", -2, A R("", "NoName", HEY(NO_RECIPIENT)) U("2000"), "", ""},
+    {{}, false, "777", "dial", -16, A R("777", "NoName", HEY("TAPIERR")) U("2000"), "", "777"},
+    {{}, false, "777", "cancel", 0, A U("0"), "", "777"},
+    {{}, false, "777", "fails", 0, A U("0"), ":777:0 ", "777"},
+    // With a full table the unknown number is never stored, whatever the dialog did.
+    {{}, true, "999", "Cy:999", kLineErrOperationUnavail,
+     F R("999", "NoName", HEY("TAPIERR")) U("2000"), nullptr, "999"},
+    {{}, true, "999", "dial", 1, F R("999", "NoName", HEY("TAPIERR")) U("2000"), nullptr, "999"},
+    {{}, true, "999", "fails", 0, F U("0"), nullptr, "999"},
 };
 // clang-format on
-#undef R
 
 TEST(Dial, OutcomesOfKnownAndUnknownNumbers) {
     for (const DialCase& c : kDialCases) {
-        SCOPED_TRACE(c.log);
-        FakeWorld world;
-        FakeWindow window(world);
-        DialerWatch watch(world, world);
+        Fake window;
+        DialerWatch watch(window, window);
         NumberEntry entry(window);
-        auto table = std::make_unique<ContactTable>();
-        for (const Contact& contact : c.stored) table->slots[table->count++] = contact;
+        ContactTable table;
+        for (const Contact& contact : c.stored) table.slots[table.count++] = contact;
+        for (int s = 0; c.full && s < kMaxContacts; ++s) table.slots[table.count++] = {"", "0", s};
+        const std::string before = Rows(table);
         entry.SetNumber(c.dialNumber);
-        window.exit = c.exit;
-        window.saved = c.saved;
-        Dial(*table, entry, watch, window);
-        EXPECT_EQ(world.log, c.log);
-        EXPECT_EQ(Rows(*table), c.rowsAfter);
-        EXPECT_STREQ(entry.Number(), c.numberAfter);
-        EXPECT_EQ(entry.ReplaceOnNextKey(), std::string(c.log).find("request") != std::string::npos);
-    }
-}
-
-TEST(Dial, FullTableNeverStoresTheUnknownNumber) {
-    for (Exit exit : {Exit::kJustDial, Exit::kFails, Exit::kSaveIt}) {
-        FakeWorld world;
-        FakeWindow window(world);
-        DialerWatch watch(world, world);
-        NumberEntry entry(window);
-        auto table = std::make_unique<ContactTable>();
-        for (int s = 0; s < kMaxContacts; ++s) {
-            std::snprintf(table->slots[s].number, kNumberSize, "1%d", s);
-            table->slots[s].calls = s;
-        }
-        table->count = kMaxContacts;
-        const auto before = std::make_unique<ContactTable>(*table);
-        entry.SetNumber("999");
-        window.exit = exit;
-        window.saved = "Cy:999";
-        Dial(*table, entry, watch, window);
-        EXPECT_EQ(world.log.rfind("0 click|0 full dialog on :999|", 0), 0u) << world.log;
-        EXPECT_EQ(std::memcmp(table->slots, before->slots, sizeof table->slots), 0);
-        EXPECT_EQ(table->count, kMaxContacts);
-    }
-}
-
-TEST(CallRequest, FailuresAreReportedAfterTheWatchStarted) {
-    const char* const longText =
-        "Please go to Phone Dialer (Start->Programs->Accessories),\nthen Tools->ConnectUsing and check\n"
-        "'Use Phone Dialer to handle voice call requests from other programs.";
-    const struct {
-        std::int32_t result;
-        const char* message;
-    } cases[] = {{0, nullptr},
-                 {-18, "TAPIERR_INVALPOINTER"},
-                 {-4, "TAPIERR_INVALDESTADDRESS"},
-                 {-3, "TAPIERR_REQUESTQUEUEFULL"},
-                 {-2, longText},
-                 {-16, "TAPIERR"},
-                 {kLineErrOperationUnavail, "TAPIERR"},
-                 {1, "TAPIERR"}};
-    for (const auto& c : cases) {
-        FakeWorld world;
-        FakeWindow window(world);
-        DialerWatch watch(world, world);
-        NumberEntry entry(window);
-        entry.SetNumber("12");
-        entry.SetCalledParty("Ann");
+        window.dialog = c.dialog;
         window.result = c.result;
-        CallRequest(entry, watch, window);
-        const std::string box = c.message ? std::string("2000 HEY! 0 ") + c.message + "|" : "";
-        EXPECT_EQ(world.log, "0 request 12,Ann|" + box + "2000 refill|2000 redraw|") << c.result;
-        EXPECT_EQ(window.constants, "Tollwick!,No comment...");
-        EXPECT_TRUE(watch.State().callPlaced);
-        EXPECT_EQ(world.scans, 1);
+        Dial(table, entry, watch, window);
+        EXPECT_EQ(window.log, std::string("0 click|") + c.log);
+        EXPECT_EQ(Rows(table), c.rowsAfter != nullptr ? c.rowsAfter : before) << c.log;
+        EXPECT_STREQ(entry.Number(), c.numberAfter) << c.log;
+        const bool requested = window.log.find("request") != std::string::npos;
+        EXPECT_TRUE(entry.ReplaceOnNextKey() == requested && watch.State().callPlaced == requested) << c.log;
     }
 }
 
-// A library that is absent, or present with or without the procedure.
-class FakeLibrary : public TapiLibrary {
-public:
-    bool present = false;
-    bool hasProc = false;
+// A library that is absent (0), present without the procedure (1) or with it (2).
+struct FakeLibrary : TapiLibrary {
+    int has = 0;
     std::string log;
-
     static void Proc() {}
-    bool Load() override {
-        log += "load|";
-        return present;
+    bool Note(const std::string& what, bool answer) {
+        log += what + "|";
+        return answer;
     }
+    bool Load() override { return Note("load", has > 0); }
     TapiProcAddress FindProc(const char* name) override {
-        log += std::string("find ") + name + "|";
-        return hasProc ? &Proc : nullptr;
+        return Note(std::string("find ") + name, has > 1) ? &Proc : nullptr;
     }
-    std::int32_t CallRequestMakeCall(TapiProcAddress proc, const char* destination, const char*, const char*,
+    std::int32_t CallRequestMakeCall(TapiProcAddress proc, const char* number, const char*, const char*,
                                      const char*) override {
-        log += std::string("call ") + destination + "|";
-        return proc == &Proc ? -3 : 99;
+        return Note(std::string("call ") + number, proc == &Proc) ? -3 : 99;
     }
 };
 
+// The first request binds: 0x80000049 when that fails, -16 on every later one.
 TEST(TapiBinding, BindsOnTheFirstRequestAndNeverRetries) {
-    constexpr std::int32_t kUnavail = kLineErrOperationUnavail;
-    const struct {
-        bool present;
-        bool hasProc;
-        std::int32_t first, later;
-        const char* log;
-    } cases[] = {{false, false, kUnavail, kTapiErrRequestFailed, "load|"},
-                 {true, false, kUnavail, kTapiErrRequestFailed, "load|find tapiRequestMakeCall|"},
-                 {true, true, -3, -3, "load|find tapiRequestMakeCall|call 1|call 2|call 3|"}};
-    EXPECT_EQ(static_cast<std::uint32_t>(kUnavail), 0x80000049u);
-    for (const auto& c : cases) {
+    const char* const logs[] = {"load|-2147483575 -16 -16 ",
+                                "load|find tapiRequestMakeCall|-2147483575 -16 -16 ",
+                                "load|find tapiRequestMakeCall|call 1|-3 call 2|-3 call 3|-3 "};
+    for (int has = 0; has < 3; ++has) {
         FakeLibrary library;
-        library.present = c.present;
-        library.hasProc = c.hasProc;
+        library.has = has;
         TapiBinding binding(library);
-        EXPECT_EQ(binding.RequestMakeCall("1", "a", "p", "c"), c.first);
-        EXPECT_EQ(binding.RequestMakeCall("2", "a", "p", "c"), c.later);
-        library.present = library.hasProc = true;  // appearing later changes nothing
-        EXPECT_EQ(binding.RequestMakeCall("3", "a", "p", "c"), c.later);
-        EXPECT_EQ(library.log, c.log);
+        for (const char* number : {"1", "2", "3"}) {
+            library.log += std::to_string(binding.RequestMakeCall(number, "a", "p", "c")) + " ";
+            library.has = 2;  // a library appearing later changes nothing
+        }
+        EXPECT_EQ(library.log, logs[has]);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "TestHost.h"
 #include "contacts/ContactsFile.h"
@@ -16,150 +17,107 @@
 
 namespace {
 
-bool Exists(const char* path) {
-    struct stat info;
-    return stat(path, &info) == 0;
-}
+using Strings = std::vector<std::string>;
 
-class ContactsFileOnDisk : public ::testing::Test {
-protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/tollwick-contacts-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-        ASSERT_EQ(getcwd(previous_, sizeof previous_), previous_);
-        ASSERT_EQ(chdir(dir_.c_str()), 0);
-        table_ = std::make_unique<ContactTable>();
+// A fresh current directory for the test's lifetime.
+struct ScratchDirectory {
+    char dir[32] = "/tmp/tollwick-contacts-XXXXXX", previous[4096];
+    bool ready = mkdtemp(dir) != nullptr && getcwd(previous, sizeof previous) != nullptr && chdir(dir) == 0;
+    ~ScratchDirectory() {
+        if (ready && (chdir(previous) != 0 || std::system((std::string("rm -rf ") + dir).c_str()) != 0))
+            ADD_FAILURE();
     }
-    void TearDown() override {
-        ASSERT_EQ(chdir(previous_), 0);
-        ASSERT_EQ(std::system(("rm -rf '" + dir_ + "'").c_str()), 0);
-    }
-
-    void Add(const char* name, const char* number, int calls) {
-        Contact& c = table_->slots[table_->count++];
-        CopyField(c.name, name);
-        CopyField(c.number, number);
-        c.calls = calls;
-    }
-
-    void ExpectWriteError() {
-        ASSERT_EQ(host_.messages.size(), 1u);
-        EXPECT_EQ(host_.messages[0].text, "Can not open contacts.txt!");
-        EXPECT_EQ(host_.messages[0].caption, "ERROR");
-        EXPECT_EQ(host_.messages[0].style, 0u);
-    }
-
-    std::string dir_;
-    char previous_[4096];
-    std::unique_ptr<ContactTable> table_;
-    TestHost host_;
 };
 
-const char kOldFile[] = "[PhoneNumbers]\r\nOld, 1, 1\r\n";
+TEST(ContactsFileOnDisk, ReadWriteAndEveryWayAWriteFails) {
+    ScratchDirectory scratch;
+    ASSERT_TRUE(scratch.ready) << scratch.dir;
+    const char oldFile[] = "[PhoneNumbers]\r\nOld, 1, 1\r\n";
+    auto table = std::make_unique<ContactTable>();
+    TestHost host;
+    ContactsFile::Read(*table, host);
+    // OK button, exclamation icon
+    EXPECT_EQ(host.messages, Strings{"Can not open contacts.txt!\nNew will be created...|INFO|48"});
+    EXPECT_EQ(table->count, 0);
 
-TEST_F(ContactsFileOnDisk, MissingFileSaysSoAndTheNextWriteCreatesIt) {
-    ContactsFile::Read(*table_, host_);
-    ASSERT_EQ(host_.messages.size(), 1u);
-    EXPECT_EQ(host_.messages[0].text, "Can not open contacts.txt!\nNew will be created...");
-    EXPECT_EQ(host_.messages[0].caption, "INFO");
-    EXPECT_EQ(host_.messages[0].style, 0x30u);  // OK button, exclamation icon
-    EXPECT_EQ(table_->count, 0);
+    // Written new, then over the old file: on the disk before the replace.
+    CopyField(table->slots[0].name, " Spaced ");
+    CopyField(table->slots[0].number, "(01) 23 ");
+    table->slots[0].calls = -1;
+    table->count = 1;
+    for (const char* old : {"", oldFile}) {
+        if (*old != '\0') WriteFileBytes("contacts.txt", old);
+        host = TestHost();
+        ContactsFile::Write(*table, host);
+        EXPECT_TRUE(host.messages.empty());
+        EXPECT_EQ(host.steps, "flush replace ");
+        EXPECT_EQ(ReadFileBytes("contacts.txt"), Formatted(*table));
+        EXPECT_EQ(access(ContactsFile::kTemporaryFileName, F_OK), -1);
+    }
 
-    host_.messages.clear();
-    Add("Added", "555", 1);
-    ContactsFile::Write(*table_, host_);
-    EXPECT_TRUE(host_.messages.empty());
-    EXPECT_EQ(ReadFileBytes("contacts.txt"), Formatted(*table_));
-    EXPECT_FALSE(Exists(ContactsFile::kTemporaryFileName));
-}
+    // A read clears every slot and reads on over its 64,000-byte blocks: the
+    // second record straddles the first block's end.
+    WriteFileBytes("contacts.txt", "[PhoneNumbers]\r\nFirst, 1, 1" + std::string(63970, '\n') +
+                                       "Straddling, 5551234, 4321\r\n" + std::string(9000, '\n') +
+                                       "Last, 2, 2");
+    auto read = std::make_unique<ContactTable>();
+    for (Contact& c : read->slots) CopyField(c.number, "stale");
+    ContactsFile::Read(*read, host);
+    EXPECT_TRUE(host.messages.empty());
+    ASSERT_EQ(read->count, 3);
+    EXPECT_EQ(Formatted(*read).substr(Formatted(ContactTable()).size()),
+              "First, 1, 1\r\nStraddling, 5551234, 4321\r\nLast, 2, 2\r\n");
+    for (int s = 3; s < kMaxContacts; ++s) ASSERT_FALSE(ContactTable::InUse(read->slots[s])) << s;
 
-TEST_F(ContactsFileOnDisk, ReadClearsEverySlotAndReadsPast64000Bytes) {
-    std::string text = "[PhoneNumbers]\r\nFirst, 1, 1\r\n";
-    while (text.size() < 70000) text += "# " + std::string(400, 'c') + "\r\n";
-    text += "Last, 2, 2\r\n";
-    WriteFileBytes("contacts.txt", text);
-    for (int s = 0; s < kMaxContacts; ++s) CopyField(table_->slots[s].number, "stale");
-
-    ContactsFile::Read(*table_, host_);
-    EXPECT_TRUE(host_.messages.empty());
-    ASSERT_EQ(table_->count, 2);
-    EXPECT_STREQ(table_->slots[1].name, "Last");
-    for (int s = 2; s < kMaxContacts; ++s) ASSERT_FALSE(ContactTable::InUse(table_->slots[s])) << s;
-}
-
-TEST_F(ContactsFileOnDisk, WriteReplacesTheOldFileAndReadsBackTheSame) {
-    WriteFileBytes("contacts.txt", kOldFile);
-    Add("Ann", "555 1234", 2);
-    Add(" Spaced ", "(01) 23 ", -1);
-    ContactsFile::Write(*table_, host_);
-    EXPECT_TRUE(host_.messages.empty());
-    EXPECT_EQ(host_.steps, "flush replace ");  // on the disk before it replaces the old
-    EXPECT_EQ(ReadFileBytes("contacts.txt"), Formatted(*table_));
-
-    auto back = std::make_unique<ContactTable>();
-    ContactsFile::Read(*back, host_);
-    ASSERT_EQ(back->count, 2);
-    EXPECT_STREQ(back->slots[1].name, " Spaced ");
-    EXPECT_STREQ(back->slots[1].number, "(01) 23 ");
-    EXPECT_EQ(back->slots[1].calls, -1);
-}
-
-// Without room for a temporary file beside it, the file is rewritten in
-// place rather than the run's changes lost; with neither, the old file stays.
-TEST_F(ContactsFileOnDisk, WithoutATemporaryFileTheFileIsRewrittenInPlace) {
-    WriteFileBytes("contacts.txt", kOldFile);
-    ASSERT_EQ(mkdir(ContactsFile::kTemporaryFileName, 0700), 0);  // cannot be opened as a file
-    Add("Kept", "1", 1);
-    ContactsFile::Write(*table_, host_);
-    EXPECT_TRUE(host_.messages.empty());
-    EXPECT_EQ(host_.steps, "flush ");
-    EXPECT_EQ(ReadFileBytes("contacts.txt"), Formatted(*table_));
-
-    ASSERT_EQ(unlink("contacts.txt"), 0);
-    ASSERT_EQ(mkdir("contacts.txt", 0700), 0);
-    ContactsFile::Write(*table_, host_);
-    ExpectWriteError();
-}
-
-TEST_F(ContactsFileOnDisk, AFailedFlushOrReplaceLeavesTheOldFileAndNoTemporary) {
-    Add("Lost", "1", 1);
+    // A failed flush, replace or write leaves the old file and no temporary.
+    auto expectWriteError = [&host, &oldFile] {
+        EXPECT_EQ(host.messages, Strings{"Can not open contacts.txt!|ERROR|0"});
+        EXPECT_EQ(ReadFileBytes("contacts.txt"), oldFile);
+        EXPECT_EQ(access(ContactsFile::kTemporaryFileName, F_OK), -1);
+    };
+    WriteFileBytes("contacts.txt", oldFile);
     for (bool failFlush : {true, false}) {
-        WriteFileBytes("contacts.txt", kOldFile);
-        host_ = TestHost();
-        host_.failFlush = failFlush;
-        host_.failReplace = !failFlush;
-        ContactsFile::Write(*table_, host_);
-        ExpectWriteError();
-        EXPECT_EQ(ReadFileBytes("contacts.txt"), kOldFile);
-        EXPECT_FALSE(Exists(ContactsFile::kTemporaryFileName));
+        host = TestHost();
+        host.failFlush = failFlush;
+        host.failReplace = !failFlush;
+        ContactsFile::Write(*table, host);
+        expectWriteError();
     }
-}
-
-TEST_F(ContactsFileOnDisk, WriteFailingMidwayLeavesTheOldFileAndNoTemporary) {
-    WriteFileBytes("contacts.txt", kOldFile);
-    for (int s = 0; s < kMaxContacts; ++s) {
-        Contact& c = table_->slots[s];
-        std::memset(c.name, 'n', 200);
-        CopyField(c.number, "5551234");
+    // The file system refuses every byte past 70,000, as a full disk would,
+    // of 155,500: several buffers of full-length records.
+    for (Contact& c : table->slots) {
+        std::memset(c.name, 'n', sizeof c.name - 1);
+        std::memset(c.number, '7', sizeof c.number - 1);
+        c.calls = -2147483647 - 1;
     }
-    table_->count = kMaxContacts;  // about 105,000 bytes: several buffers full
-
-    // Let the file system refuse every byte past 70,000, as a full disk would.
+    table->count = kMaxContacts;
+    host = TestHost();
     struct rlimit saved;
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     struct rlimit limit = saved;
     limit.rlim_cur = 70000;
     void (*previousHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    ContactsFile::Write(*table_, host_);
+    ContactsFile::Write(*table, host);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
+    expectWriteError();
+    EXPECT_EQ(host.steps, "");  // neither flushed nor moved into place
 
-    ExpectWriteError();
-    EXPECT_EQ(host_.replaces, 0);
-    EXPECT_EQ(ReadFileBytes("contacts.txt"), kOldFile);
-    EXPECT_FALSE(Exists(ContactsFile::kTemporaryFileName));
+    // Without room for a temporary file beside it, the file is rewritten in
+    // place rather than the run's changes lost; with neither, the old file stays.
+    ASSERT_EQ(mkdir(ContactsFile::kTemporaryFileName, 0700), 0);  // cannot be opened as a file
+    host = TestHost();
+    ContactsFile::Write(*table, host);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(host.steps, "flush ");
+    const std::string written = ReadFileBytes("contacts.txt");
+    EXPECT_EQ(written, Formatted(*table));
+    EXPECT_EQ(written.size(), Formatted(ContactTable()).size() + kMaxContacts * (255 + 2 + 39 + 2 + 11 + 2));
+    ASSERT_EQ(unlink("contacts.txt"), 0);
+    ASSERT_EQ(mkdir("contacts.txt", 0700), 0);
+    ContactsFile::Write(*table, host);
+    EXPECT_EQ(host.messages, Strings{"Can not open contacts.txt!|ERROR|0"});
 }
 
 }  // namespace

@@ -1,43 +1,33 @@
-// A contacts-file host for tests: records every message box and replaces
-// files with rename(), which on Linux replaces the target in one step.
+// A contacts-file host for tests: records every message box, flush and
+// replace, and replaces files with rename(), which on Linux replaces the
+// target in one step.
 #pragma once
 
 #include <unistd.h>
 
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "contacts/ContactsFile.h"
 #include "tests/common/ContactsText.h"
 
-struct ShownMessage {
-    std::string text;
-    std::string caption;
-    unsigned style;
-};
-
 class TestHost : public ContactsFileHost {
 public:
     void ShowMessage(const char* text, const char* caption, unsigned style) override {
-        messages.push_back({text, caption, style});
+        messages.push_back(std::string(text) + "|" + caption + "|" + std::to_string(style));
     }
     bool MoveIntoPlace(const char* temporary, const char* target) override {
-        ++replaces;
         steps += "replace ";
-        if (failReplace) return false;
-        return std::rename(temporary, target) == 0;
+        return !failReplace && std::rename(temporary, target) == 0;
     }
-
     bool FlushToDisk(std::FILE* file) override {
         steps += "flush ";
         return !failFlush && fsync(fileno(file)) == 0;
     }
 
-    std::vector<ShownMessage> messages;
-    std::string steps;  // flushes and replaces, in order
-    int replaces = 0;
+    std::vector<std::string> messages;  // "text|caption|style"
+    std::string steps;                  // flushes and replaces, in order
     bool failReplace = false;
     bool failFlush = false;
 };

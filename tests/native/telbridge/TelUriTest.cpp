@@ -8,9 +8,8 @@
 
 namespace {
 
-TEST(TelUri, DestinationsBecomeUrisOrAreRefused) {
-    const std::string eighty(80, '7');
-    const std::string eightyOne = eighty + "7";
+TEST(TelUri, DestinationsBecomeUrisOrAreRefusedAndAnswersBecomeResults) {
+    const std::string eighty(80, '7'), eightyOne = eighty + "7";
     const struct {
         const char* destination;
         std::int32_t result;
@@ -37,18 +36,11 @@ TEST(TelUri, DestinationsBecomeUrisOrAreRefused) {
         EXPECT_EQ(c.result, MakeTelUri(c.destination, uri)) << name;
         EXPECT_EQ(c.uri, uri) << name;
     }
-}
-
-TEST(TelUri, ShellExecuteAnswersBecomeRequestResults) {
-    const struct {
-        std::intptr_t code;
-        std::int32_t result;
-    } cases[] = {
-        {33, 0},   {42, 0},             // the handler was started
-        {31, -2},  {2, -2},  {3, -2},   // no handler, or its program is gone
-        {32, -16}, {0, -16}, {8, -16},  // anything else went wrong
-    };
-    for (const auto& c : cases) EXPECT_EQ(c.result, RequestResult(c.code)) << c.code;
+    // ShellExecute's code: the handler was started; no handler, or its program
+    // is gone; anything else went wrong.
+    for (std::intptr_t code : {33, 42}) EXPECT_EQ(RequestResult(code), 0) << code;
+    for (std::intptr_t code : {31, 2, 3}) EXPECT_EQ(RequestResult(code), -2) << code;
+    for (std::intptr_t code : {32, 0, 8}) EXPECT_EQ(RequestResult(code), -16) << code;
 }
 
 }  // namespace
