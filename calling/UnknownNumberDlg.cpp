@@ -41,16 +41,16 @@ BOOL CUnknownNumberDlg::OnInitDialog() {
 void CUnknownNumberDlg::OnSaveIt() {
     UpdateData(true);
     if (tableFull_) {
-        Refuse(kContactListFullMessage, kInfoCaption, MB_OK | MB_ICONINFORMATION, IDC_NAME);
+        RefuseField(GetDlgItem(IDC_NAME), kContactListFullMessage, kInfoCaption, MB_OK | MB_ICONINFORMATION);
         return;
     }
     // The contacts file has no escaping: such text would break it at the next start.
     switch (CheckContactFields(nameText_, numberText_)) {
         case FieldProblem::kName:
-            Refuse(kFieldProblemMessage, "HEY!", MB_OK | MB_ICONEXCLAMATION, IDC_NAME);
+            RefuseField(GetDlgItem(IDC_NAME), kFieldProblemMessage, "HEY!", MB_OK | MB_ICONEXCLAMATION);
             return;
         case FieldProblem::kNumber:
-            Refuse(kFieldProblemMessage, "HEY!", MB_OK | MB_ICONEXCLAMATION, IDC_NUMBER);
+            RefuseField(GetDlgItem(IDC_NUMBER), kFieldProblemMessage, "HEY!", MB_OK | MB_ICONEXCLAMATION);
             return;
         case FieldProblem::kNone: break;
     }
@@ -72,11 +72,4 @@ void CUnknownNumberDlg::OnJustDial() {
 void CUnknownNumberDlg::OnCancel() {
     std::memset(target_, 0, sizeof *target_);
     CDialog::OnCancel();
-}
-
-void CUnknownNumberDlg::Refuse(const char* text, const char* caption, unsigned style, int fieldId) {
-    MessageBox(text, caption, style);
-    HWND field = GetDlgItem(fieldId);
-    ::SetFocus(field);
-    ::SendMessageA(field, EM_SETSEL, 0, -1);
 }

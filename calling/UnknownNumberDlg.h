@@ -28,7 +28,6 @@ protected:
 private:
     void OnSaveIt();
     void OnJustDial();
-    void Refuse(const char* text, const char* caption, unsigned style, int fieldId);
 
     char nameText_[kNameSize] = {};
     char numberText_[kNumberSize] = {};

@@ -69,6 +69,13 @@ void CDialog::EndDialog(INT_PTR result) {
     if (m_hWnd != nullptr) ::PostMessageA(m_hWnd, WM_NULL, 0, 0);  // wake the loop
 }
 
+void CDialog::RefuseField(HWND field, const char* text, const char* caption, UINT style) {
+    MessageBox(text, caption, style);
+    if (field == nullptr) return;
+    ::SetFocus(field);
+    ::SendMessageA(field, EM_SETSEL, 0, -1);
+}
+
 bool CDialog::UpdateData(bool saveAndValidate) {
     CDataExchange exchange(this, saveAndValidate);
     DoDataExchange(&exchange);
@@ -153,11 +160,7 @@ HWND CDataExchange::PrepareEditControl(int id) {
 void CDataExchange::Fail(const char* message) {
     char caption[128];
     if (::GetWindowTextA(dialog_->m_hWnd, caption, sizeof caption) == 0) caption[0] = '\0';
-    dialog_->MessageBox(message, caption, MB_OK | MB_ICONEXCLAMATION);
-    if (lastControl_ != nullptr) {
-        ::SetFocus(lastControl_);
-        ::SendMessageA(lastControl_, EM_SETSEL, 0, -1);
-    }
+    dialog_->RefuseField(lastControl_, message, caption, MB_OK | MB_ICONEXCLAMATION);
     failed_ = true;
 }
 

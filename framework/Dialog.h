@@ -20,6 +20,9 @@ public:
     // dialog could not be created.
     virtual INT_PTR DoModal();
     void EndDialog(INT_PTR result);
+    // Says why a field cannot be taken and puts the focus back into it, its
+    // text selected, so the dialog stays open for a correction.
+    void RefuseField(HWND field, const char* text, const char* caption, UINT style);
 
     // Moves data from the controls to the members (save) or back; false when
     // a field did not validate (its message was shown and it has the focus).

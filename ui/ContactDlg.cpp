@@ -46,10 +46,8 @@ void CContactDlg::OnOK() {
     if (!UpdateData(true)) return;
     const FieldProblem problem = CheckContactFields(name_, number_);
     if (problem != FieldProblem::kNone) {
-        MessageBox(kFieldProblemMessage, "HEY!", MB_OK | MB_ICONEXCLAMATION);
-        HWND field = GetDlgItem(problem == FieldProblem::kName ? IDC_NAME : IDC_NUMBER);
-        ::SetFocus(field);
-        ::SendMessageA(field, EM_SETSEL, 0, -1);
+        RefuseField(GetDlgItem(problem == FieldProblem::kName ? IDC_NAME : IDC_NUMBER), kFieldProblemMessage,
+                    "HEY!", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     CopyText(slot_->name, name_);
