@@ -8,19 +8,13 @@
 
 #include "app/DialerApp.h"
 #include "app/DialerDlg.h"
+#include "bench/window/OnMainWindow.h"
 #include "res/resource.h"
+#include "tests/common/InstantClock.h"
 
 namespace {
 
-// Every look at the clock finds a second gone: the dials' waits end at once.
-class InstantClock : public WatchClock {
-public:
-    std::uint32_t TickCount() override { return now_ += 1000; }
-    void Pause() override {}
-
-private:
-    std::uint32_t now_ = 0;
-} instantClock;
+InstantClock instantClock;
 
 struct Tally {
     GdiLedger gdi;
@@ -109,27 +103,9 @@ void Soak(HWND main) {
     Report("the whole run", start, Take(uiThread));
 }
 
-constexpr UINT kSoakMessage = WM_APP + 1;
-
-LRESULT CALLBACK SoakHook(int code, WPARAM wParam, LPARAM lParam) {
-    auto* message = reinterpret_cast<MSG*>(lParam);
-    if (code == HC_ACTION && wParam == PM_REMOVE && message->hwnd == nullptr &&
-        message->message == kSoakMessage) {
-        HWND main = reinterpret_cast<HWND>(message->lParam);
-        Soak(main);
-        ::PostMessageA(main, WM_COMMAND, IDOK, 0);
-    }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// Starts the run once the window is up, then answers every contact dialog:
-// a contact most called of all, so that it takes the first row.
-DWORD WINAPI Drive(void*) {
-    HWND main = nullptr;
-    for (int i = 0; i < 1000 && main == nullptr; ++i, ::Sleep(10))
-        main = ::FindWindowA(nullptr, "Tollwick v1.3");
-    if (main == nullptr) return 1;
-    ::PostThreadMessageA(uiThread, kSoakMessage, 0, reinterpret_cast<LPARAM>(main));
+// Answers every contact dialog: a contact most called of all, so that it
+// takes the first row.
+void AnswerContactDialogs(HWND main) {
     while (::IsWindow(main)) {
         HWND dialog = ::FindWindowA(nullptr, "Update contact");
         if (dialog != nullptr && ::IsWindowVisible(dialog)) {
@@ -140,37 +116,18 @@ DWORD WINAPI Drive(void*) {
         }
         ::Sleep(1);
     }
-    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc > 1) scale = std::max(1, std::atoi(argv[1]));
-    char folder[MAX_PATH], base[MAX_PATH];
-    ::GetTempPathA(sizeof base, base);
-    ::GetTempFileNameA(base, "tws", 0, folder);
-    ::DeleteFileA(folder);
-    ::CreateDirectoryA(folder, nullptr);
-    ::SetCurrentDirectoryA(folder);
-    FILE* file = std::fopen("contacts.txt", "wb");
-    std::fputs("[PhoneNumbers]\r\n", file);
-    for (int i = 0; i < 499; ++i) std::fprintf(file, "Contact %03d, +1 (555) %07d, %d\r\n", i, i, i % 37);
-    std::fclose(file);
     ::SetEnvironmentVariableA("TOLLWICK_TAPI_LOG", "requests.txt");
-
     DialerPlatform platform = SystemPlatform();
     platform.playSound = [](int) {};  // Wine's sound threads are not the program's to count
     platform.clock = &instantClock;
-    theApp.SetPlatform(platform);
     uiThread = ::GetCurrentThreadId();
-    HHOOK hook = ::SetWindowsHookExA(WH_GETMESSAGE, SoakHook, nullptr, uiThread);
-    HANDLE driver = ::CreateThread(nullptr, 0, Drive, nullptr, 0, nullptr);
-    {
-        MessageFilterHook filter;
-        theApp.InitInstance();
-    }
-    ::UnhookWindowsHookEx(hook);
-    ::WaitForSingleObject(driver, INFINITE);
+    // 499 contacts: room for New.
+    if (!RunOnMainWindow(499, platform, Soak, AnswerContactDialogs)) return 2;
     return leaked ? 1 : 0;
 }

@@ -9,6 +9,7 @@
 
 #include "app/DialerApp.h"
 #include "app/DialerDlg.h"
+#include "bench/window/OnMainWindow.h"
 #include "dialpad/DisplayLayout.h"
 #include "res/resource.h"
 #include "ui/ContactList.h"
@@ -32,14 +33,6 @@ double MicrosPerCall(int rounds, int times, const std::function<void()>& work) {
     }
     std::sort(samples.begin(), samples.end());
     return samples[samples.size() / 2];
-}
-
-// 500 contacts; the one the display will name is stored last.
-void WriteContacts() {
-    FILE* file = std::fopen("contacts.txt", "wb");
-    std::fputs("[PhoneNumbers]\r\n", file);
-    for (int i = 0; i < 500; ++i) std::fprintf(file, "Contact %03d, +1 (555) %07d, %d\r\n", i, i, i % 37);
-    std::fclose(file);
 }
 
 // The redraw's system calls, raw: glyph copies, the name-area restore, a
@@ -110,12 +103,6 @@ double CpuMs() {
     };
     return ms(kernel) + ms(user);
 }
-
-struct Run {
-    DWORD uiThread;
-    int rounds;
-    Results results;
-} run;
 
 void Measure(HWND main, int rounds, Results* results) {
     CDialerDlg& dialog = *static_cast<CDialerDlg*>(theApp.m_pMainWnd);
@@ -210,77 +197,36 @@ void Measure(HWND main, int rounds, Results* results) {
     results->dialCpuMs = CpuMs() - cpu;
 }
 
-constexpr UINT kMeasureMessage = WM_APP + 1;
+int rounds = 15;
+Results results;
 
-// Measures on the window's own thread, as its handlers run, when the driver
-// asks; then closes the window.
-LRESULT CALLBACK MeasureHook(int code, WPARAM wParam, LPARAM lParam) {
-    auto* message = reinterpret_cast<MSG*>(lParam);
-    if (code == HC_ACTION && wParam == PM_REMOVE && message->hwnd == nullptr &&
-        message->message == kMeasureMessage) {
-        HWND main = reinterpret_cast<HWND>(message->lParam);
-        Measure(main, run.rounds, &run.results);
-        ::PostMessageA(main, WM_COMMAND, IDOK, 0);
-    }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// Waits for the main window to settle, then asks for the measurement.
-DWORD WINAPI DriveWindow(void*) {
-    HWND main = nullptr;
-    for (int i = 0; i < 1000 && main == nullptr; ++i) {
-        main = ::FindWindowA(nullptr, "Tollwick v1.3");
-        ::Sleep(10);
-    }
-    if (main == nullptr) {
-        ::PostThreadMessageA(run.uiThread, WM_QUIT, 0, 0);
-        return 1;
-    }
-    ::Sleep(300);  // let the first paint settle
-    ::PostThreadMessageA(run.uiThread, kMeasureMessage, 0, reinterpret_cast<LPARAM>(main));
-    return 0;
+void MeasureAll(HWND main) {
+    Measure(main, rounds, &results);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int rounds = argc > 1 ? std::atoi(argv[1]) : 15;
-    char folder[MAX_PATH], base[MAX_PATH];
-    ::GetTempPathA(sizeof base, base);
-    ::GetTempFileNameA(base, "twb", 0, folder);
-    ::DeleteFileA(folder);
-    ::CreateDirectoryA(folder, nullptr);
-    ::SetCurrentDirectoryA(folder);
-    WriteContacts();
-
-    run.uiThread = ::GetCurrentThreadId();
-    run.rounds = rounds;
-    if (std::getenv("BENCH_SILENT") != nullptr) {
-        DialerPlatform silent = SystemPlatform();
-        silent.playSound = [](int) {};
-        theApp.SetPlatform(silent);
+    if (argc > 1) rounds = std::atoi(argv[1]);
+    DialerPlatform platform = SystemPlatform();
+    if (std::getenv("BENCH_SILENT") != nullptr) platform.playSound = [](int) {};
+    // 500 contacts; the one the display will name is stored last.
+    if (!RunOnMainWindow(500, platform, MeasureAll)) {
+        std::fprintf(stderr, "the main window did not appear\n");
+        return 1;
     }
-    HANDLE driver = ::CreateThread(nullptr, 0, DriveWindow, nullptr, 0, nullptr);
-    HHOOK measureHook = ::SetWindowsHookExA(WH_GETMESSAGE, MeasureHook, nullptr, run.uiThread);
-    {
-        MessageFilterHook hook;
-        theApp.InitInstance();
-    }
-    ::UnhookWindowsHookEx(measureHook);
-    ::WaitForSingleObject(driver, INFINITE);
     std::printf("main window under Wine, medians of %d rounds, microseconds per call:\n", rounds);
-    std::printf("  RedrawDisplay, name matched among 500   %8.1f\n", run.results.redraw);
+    std::printf("  RedrawDisplay, name matched among 500   %8.1f\n", results.redraw);
     std::printf("  the same calls made raw (floor)          %8.1f   ratio %.2f (target <= 1.50)\n",
-                run.results.rawRedraw, run.results.redraw / run.results.rawRedraw);
-    std::printf("  a typed key: entry, sound, focus, redraw %8.1f   (target <= 1000)\n", run.results.key);
-    std::printf("  the same calls made raw (floor)          %8.1f   ratio %.2f\n", run.results.rawKey,
-                run.results.key / run.results.rawKey);
-    std::printf("  RefillList, 500 contacts                 %8.1f\n", run.results.refill);
+                results.rawRedraw, results.redraw / results.rawRedraw);
+    std::printf("  a typed key: entry, sound, focus, redraw %8.1f   (target <= 1000)\n", results.key);
+    std::printf("  the same calls made raw (floor)          %8.1f   ratio %.2f\n", results.rawKey,
+                results.key / results.rawKey);
+    std::printf("  RefillList, 500 contacts                 %8.1f\n", results.refill);
     std::printf("  the same rows sent raw (floor)           %8.1f   ratio %.2f (target <= 1.50)\n",
-                run.results.rawRefill, run.results.refill / run.results.rawRefill);
+                results.rawRefill, results.refill / results.rawRefill);
     std::printf(
         "a dial with its 2-second wait: %.0f ms, CPU %.1f ms = %.1f %% of one core (target <= 5 %%)\n",
-        run.results.dialWallMs, run.results.dialCpuMs,
-        100.0 * run.results.dialCpuMs / run.results.dialWallMs);
+        results.dialWallMs, results.dialCpuMs, 100.0 * results.dialCpuMs / results.dialWallMs);
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "UiDriver.h"
 #include "app/DialerApp.h"
 #include "app/DialerDlg.h"
+#include "tests/common/InstantClock.h"
 
 inline constexpr char kCaption[] = "Tollwick v1.3";
 
@@ -19,17 +20,6 @@ inline const char kContacts[] =
     "[PhoneNumbers]\n"
     "Ann,555 1234,2\n"
     "Bob ,   (555) 99-1, 7, extra\n";
-
-// Every look at the clock finds a second gone: the Phone Dialer watch's
-// waits end at once.
-class InstantClock : public WatchClock {
-public:
-    std::uint32_t TickCount() override { return now_ += 1000; }
-    void Pause() override {}
-
-private:
-    std::uint32_t now_ = 0;
-};
 
 class DialerWindow : public ::testing::Test {
 protected:
