@@ -1,5 +1,7 @@
 #include "ui/ContactRows.h"
 
+#include "contacts/TextCopy.h"
+
 namespace {
 
 bool HasRow(const ContactTable& table, int position) {
@@ -60,9 +62,6 @@ int RowSlot(const ContactTable& table, int item, std::intptr_t itemData) {
 Contact* PrepareNewContact(ContactTable& table, const char* dialNumber) {
     if (table.IsFull()) return nullptr;
     Contact& spare = table.NewSlot();
-    // NewSlot zeroed the slot, so the bounded copy stays terminated.
-    if (table.FindByDigitKey(DigitKey(dialNumber)) == kNoSlot) {
-        for (int i = 0; i < kNumberSize - 1 && dialNumber[i] != '\0'; ++i) spare.number[i] = dialNumber[i];
-    }
+    if (table.FindByDigitKey(DigitKey(dialNumber)) == kNoSlot) CopyText(spare.number, dialNumber);
     return &spare;
 }
