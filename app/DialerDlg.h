@@ -22,9 +22,6 @@ public:
     CDialerDlg();
     ~CDialerDlg() override;
 
-    // The one main window, for the callbacks that get no pointer of their own.
-    static CDialerDlg* Current() { return current_; }
-
     // Makes the list's image list, then runs the window modally.
     virtual INT_PTR RunModal(CDialerApp* app);
 
@@ -35,7 +32,6 @@ public:
     const NumberEntry& Entry() const { return numberEntry_; }
     const ContactTable& Contacts() const { return contacts_; }
     const NumberDisplay& Display() const { return display_; }
-    const DialerWatch& Watch() const { return watch_; }
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override;
@@ -92,6 +88,8 @@ private:
     std::uint32_t TickCount() override;
     void Pause() override;
 
+    // The one main window, for the watch timer's callback, which gets no
+    // pointer of its own.
     static CDialerDlg* current_;
     // Set while saving at the end of the session, when no message may show.
     bool quietSave_ = false;

@@ -27,17 +27,43 @@ public:
         lastNotify = *header;
         *result = 42;
     }
+    void OnCancel() override {
+        ++cancels;
+        CDialog::OnCancel();
+    }
 
     char name[16] = "Ann";
     unsigned calls = 7;
     UINT rangeId = 0;
     NMHDR lastNotify{};
+    int closes = 0, cancels = 0;
 };
 
+// WM_CLOSE handled by default processing, counted.
+#define ON_WM_CLOSE_COUNTED()                                                        \
+    { WM_CLOSE, 0, 0, 0, TOLLWICK_HANDLER(++self->closes; return self->Default();) } \
+    ,
 BEGIN_MESSAGE_TABLE(FieldsDialog, CDialog)
 ON_COMMAND_RANGE(IDC_TEST_FIRST, IDC_TEST_LAST, OnRange)
 ON_NOTIFY(NM_CLICK, IDC_TEST_NAME, OnNameClicked)
+ON_WM_CLOSE_COUNTED()
 END_MESSAGE_TABLE()
+
+// Default() inside a dialog's handler runs the dialog manager's processing:
+// WM_CLOSE becomes Cancel, where a plain window's default would destroy it.
+TEST(Default, InADialogRunsTheDialogManagersProcessing) {
+    FieldsDialog dialog;
+    const DWORD ui = ::GetCurrentThreadId();
+    RunDriven(
+        "Fields", [&] { return dialog.DoModal(); },
+        [&](HWND window) {
+            ::PostMessageA(window, WM_CLOSE, 0, 0);
+            if (!WaitUntil([&] { return dialog.cancels == 1; }, 3000))
+                ::PostThreadMessageA(ui, WM_QUIT, 0, 0);
+        });
+    EXPECT_EQ(dialog.closes, 1);
+    EXPECT_EQ(dialog.cancels, 1);
+}
 
 // The refusals of bad numbers are walked by the contact dialog's test.
 TEST(DataExchange, FieldsLoadAtStartAndSaveOnOkWithinTheirMembers) {
