@@ -10,12 +10,12 @@ here="$(cd "$(dirname "$0")" && pwd)"
 # The program and the stand-in DLL side by side, the DLL taken over Wine's.
 cp "$TOLLWICK_EXE" "$TAPI_STANDIN" "$work/"
 TOLLWICK_EXE="$work/$(basename "$TOLLWICK_EXE")"
-export WINEDLLOVERRIDES=tapi32=n TOLLWICK_TAPI_LOG="$(WINEPREFIX="$WINE_STATE/prefix" /usr/lib/wine/wine64 winepath -w "$work/requests.txt" 2>/dev/null)"
+export WINEDLLOVERRIDES=tapi32=n TOLLWICK_TAPI_LOG="$("$WINE_RUN" winepath -w "$work/requests.txt" 2>/dev/null)"
 printf '[PhoneNumbers]\r\nAnn, 555 1234, 5\r\nBob, 777 00, 2\r\n' >"$work/contacts.txt"
 
 # Its "Dialing" window closes 3 s after it opened: after the first look,
 # before the first tick of the watch.
-("$WINE_RUN" "$DIALER_STANDIN" "$(WINEPREFIX="$WINE_STATE/prefix" /usr/lib/wine/wine64 winepath -w "$work/dialer.log" 2>/dev/null)" 3000 >/dev/null 2>&1 &)
+("$WINE_RUN" "$DIALER_STANDIN" "$("$WINE_RUN" winepath -w "$work/dialer.log" 2>/dev/null)" 3000 >/dev/null 2>&1 &)
 wait_window Dialing >/dev/null
 start_tollwick
 wait_main_window

@@ -11,23 +11,32 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
     return true;
 }
 
+namespace {
+
+struct WindowSearch {
+    const char* caption;
+    HWND except;
+    HWND found;
+};
+
+// EnumThreadWindows calls back with the stdcall convention on i686, which a
+// lambda cannot have.
+BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
+    auto* s = reinterpret_cast<WindowSearch*>(lParam);
+    char text[256] = "";
+    ::GetWindowTextA(window, text, sizeof text);
+    if (window == s->except || !::IsWindowVisible(window) || std::string(text) != s->caption) return TRUE;
+    s->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
 HWND WaitForWindow(DWORD threadId, const char* caption, HWND except, int timeoutMs) {
-    struct Search {
-        const char* caption;
-        HWND except;
-        HWND found;
-    } search{caption, except, nullptr};
-    const WNDENUMPROC match = [](HWND window, LPARAM lParam) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lParam);
-        char text[256] = "";
-        ::GetWindowTextA(window, text, sizeof text);
-        if (window == s->except || !::IsWindowVisible(window) || std::string(text) != s->caption) return TRUE;
-        s->found = window;
-        return FALSE;
-    };
+    WindowSearch search{caption, except, nullptr};
     WaitUntil(
         [&] {
-            ::EnumThreadWindows(threadId, match, reinterpret_cast<LPARAM>(&search));
+            ::EnumThreadWindows(threadId, MatchWindow, reinterpret_cast<LPARAM>(&search));
             return search.found != nullptr;
         },
         timeoutMs);
