@@ -7,9 +7,22 @@
 
 namespace {
 
-// A new sound cuts off one still playing.
+using PlaySoundProc = BOOL(WINAPI*)(LPCSTR sound, HMODULE module, DWORD flags);
+
+// WINMM is loaded on the first sound, not at start: under Wine it brings the
+// codec manager and COM along, a fifth of the time the window takes to show.
+// It stays loaded until the process ends.
+PlaySoundProc BindPlaySound() {
+    HMODULE winmm = ::LoadLibraryA("WINMM.DLL");
+    if (winmm == nullptr) return nullptr;
+    // Through the generic function type, which every function pointer casts to.
+    return reinterpret_cast<PlaySoundProc>(reinterpret_cast<void (*)()>(::GetProcAddress(winmm, "PlaySoundA")));
+}
+
+// A new sound cuts off one still playing. Without WINMM the keys are silent.
 void PlayProgramSound(int soundId) {
-    ::PlaySoundA(MAKEINTRESOURCEA(soundId), CWinApp::ResourceHandle(), SND_RESOURCE | SND_ASYNC);
+    static const PlaySoundProc playSound = BindPlaySound();
+    if (playSound != nullptr) playSound(MAKEINTRESOURCEA(soundId), CWinApp::ResourceHandle(), SND_RESOURCE | SND_ASYNC);
 }
 
 SystemClock systemClock;
