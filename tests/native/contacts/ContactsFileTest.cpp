@@ -5,6 +5,7 @@
 
 #include "TestHost.h"
 #include "contacts/ContactsFile.h"
+#include "contacts/FieldRules.h"
 
 namespace {
 
@@ -113,6 +114,41 @@ TEST(Format, WritesBannerHeaderAndOneLinePerStoredSlotWithoutSizeLimit) {
                                      "Named, , 0\r\n"
                                      ", 1, 2147483647\r\n"
                                      "Min, 2, -2147483648\r\n");
+}
+
+// The dialogs' rule accepts exactly the fields that come back through the file.
+TEST(CheckContactFields, AcceptsWhatTheFileKeepsUpToEachLimit) {
+    const std::string n50(50, 'N'), d28(28, '5');
+    const struct {
+        std::string name, number;
+        FieldProblem problem;
+    } cases[] = {
+        {n50, d28, FieldProblem::kNone},  // both at their limits
+        {n50 + "N", "1", FieldProblem::kName},
+        {"Ann", d28 + "5", FieldProblem::kNumber},
+        {" Ann #1 [x] ", "(555) 1-2 # ", FieldProblem::kNone},
+        {"Ann, Lee", "1", FieldProblem::kName},
+        {"#Ann", "1", FieldProblem::kName},
+        {"[Ann", "1", FieldProblem::kName},
+        {"Ann\nLee", "1", FieldProblem::kName},
+        {"Ann\rLee", "1", FieldProblem::kName},
+        {"Ann", "1,2", FieldProblem::kNumber},
+        {"Ann", " 12", FieldProblem::kNumber},
+        {"Ann", "12\n", FieldProblem::kNumber},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CheckContactFields(c.name.c_str(), c.number.c_str()), c.problem)
+            << c.name << "|" << c.number;
+        if (c.problem != FieldProblem::kNone) continue;
+        auto table = std::make_unique<ContactTable>();
+        CopyField(table->slots[0].name, c.name.c_str());
+        CopyField(table->slots[0].number, c.number.c_str());
+        table->count = 1;
+        auto back = Parsed(Formatted(*table));
+        ASSERT_EQ(back->count, 1) << c.name;
+        EXPECT_EQ(back->slots[0].name, c.name);
+        EXPECT_EQ(back->slots[0].number, c.number);
+    }
 }
 
 }  // namespace

@@ -59,6 +59,7 @@ TEST(NumberEntry, EachKeyEditsTheNumberWithItsFeedback) {
         {"", false, false, "\b", "", false, ""},
         {k28, false, false, "9", k28, false, "? t201 f1011 "},
         {k28, false, true, "9", "", false, "? r "},
+        {k28, true, false, "9", "9", false, "r t201 f1011 "},  // after dialling 28, a new number
         {k29, false, false, "1-", k29, false, "t193 f1003 "},  // past 28 only the tone sounds
         {"555", true, false, "\x1b", "", true, "c r "},        // Escape: Clear keeps replace
     };
