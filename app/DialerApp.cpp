@@ -5,6 +5,14 @@
 CDialerApp theApp;
 
 BOOL CDialerApp::InitInstance() {
+    // A second window on the same contacts file would save over the first's
+    // changes when it closes: a later start hands over to the running one.
+    FolderInstance folder;
+    if (!folder.Claim()) {
+        folder.HandOver(HandoverArguments());
+        return FALSE;
+    }
+    folder_ = &folder;
     // The window object holds the whole contact table (about 150 KB); the
     // program is linked with a 2 MB main-thread stack, and every large frame
     // is probed page by page, so it lives here for the whole modal run.
@@ -13,6 +21,7 @@ BOOL CDialerApp::InitInstance() {
     dialog.RunModal(this);
     forwardCharTarget_ = nullptr;
     m_pMainWnd = nullptr;
+    folder_ = nullptr;
     return FALSE;
 }
 

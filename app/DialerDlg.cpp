@@ -28,6 +28,7 @@ ON_WM_CHAR()
 ON_WM_ACTIVATE()
 ON_WM_QUERYENDSESSION()
 ON_WM_ENDSESSION()
+ON_WM_COPYDATA()
 ON_CONTROL_RANGE(BN_CLICKED, IDC_DIGIT_0, IDC_HASH, OnKeypadButton)
 ON_CONTROL_RANGE(BN_DOUBLECLICKED, IDC_DIGIT_0, IDC_HASH, OnKeypadButton)
 ON_COMMAND(IDC_CLEAR, OnClear)
@@ -77,6 +78,7 @@ BOOL CDialerDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon_));
     app_->SetForwardCharTarget(m_hWnd);
+    app_->PublishMainWindow(m_hWnd);
 
     dialButton_.AutoLoad(IDC_DIAL, this);
     clearButton_.AutoLoad(IDC_CLEAR, this);
@@ -85,7 +87,7 @@ BOOL CDialerDlg::OnInitDialog() {
     hashButton_.AutoLoad(IDC_HASH, this);
     creditsButton_.AutoLoad(IDC_CREDITS, this);
 
-    ContactsFile::Read(contacts_, *this);
+    contactsFile_.Load(contacts_, *this);
     InitList(list_, imageList_);
     contacts_.sortMode = kSortCallsDescending;
     contacts_.ResetOrder();
@@ -124,7 +126,7 @@ BOOL CDialerDlg::DestroyWindow() {
     list_.DeleteAllItems();
     imageList_.DeleteImageList();
     display_.DeleteDCs();
-    ContactsFile::Write(contacts_, *this);
+    contactsFile_.Save(contacts_, *this);
     watch_.Exit();
     return CDialog::DestroyWindow();
 }
@@ -256,8 +258,14 @@ bool CDialerDlg::OnQueryEndSession() {
 void CDialerDlg::OnEndSession(bool ending) {
     if (!ending) return;
     quietSave_ = true;
-    ContactsFile::Write(contacts_, *this);
+    contactsFile_.Save(contacts_, *this);
     quietSave_ = false;
+}
+
+// A later start in this folder came to the front through us. Its block is
+// another process's: taken only when it is ours and well formed.
+bool CDialerDlg::OnCopyData(HWND, const COPYDATASTRUCT* data) {
+    return data != nullptr && data->dwData == kHandoverTag && handedOver_.Unpack(data->lpData, data->cbData);
 }
 
 void CDialerDlg::ShowMessage(const char* text, const char* caption, unsigned style) {
@@ -267,6 +275,16 @@ void CDialerDlg::ShowMessage(const char* text, const char* caption, unsigned sty
 
 bool CDialerDlg::FlushToDisk(std::FILE* file) {
     return ::FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))) != FALSE;
+}
+
+bool CDialerDlg::IsMissing(const char* path) {
+    if (::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) return false;
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+void CDialerDlg::WaitBeforeRetry(int milliseconds) {
+    ::Sleep(static_cast<DWORD>(milliseconds));
 }
 
 bool CDialerDlg::MoveIntoPlace(const char* temporary, const char* target) {

@@ -8,6 +8,7 @@
 #include "dialpad/NumberEntry.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "handover/HandoverMessage.h"
 
 class CDialerApp;
 
@@ -43,6 +44,7 @@ private:
     void OnActivate(UINT state, HWND other, bool minimized);
     bool OnQueryEndSession();
     void OnEndSession(bool ending);
+    bool OnCopyData(HWND sender, const COPYDATASTRUCT* data);
     void OnKeypadButton(UINT id);
     void OnClear();
     void OnDial();
@@ -67,6 +69,8 @@ private:
     void ShowMessage(const char* text, const char* caption, unsigned style) override;
     bool MoveIntoPlace(const char* temporary, const char* target) override;
     bool FlushToDisk(std::FILE* file) override;
+    bool IsMissing(const char* path) override;
+    void WaitBeforeRetry(int milliseconds) override;
 
     // Dial pad host: what number entry decides, carried out on this window.
     void PlayKeySound(int soundId) override;
@@ -108,7 +112,10 @@ private:
     CDialerApp* app_ = nullptr;
     DialerPlatform platform_;
     ContactTable contacts_;
+    ContactsKeeper contactsFile_;
     NumberDisplay display_;
     DialerWatch watch_;
+    // What the latest later start in this folder handed over.
+    HandoverArguments handedOver_;
     HICON appIcon_;
 };

@@ -16,13 +16,15 @@ PlaySoundProc BindPlaySound() {
     HMODULE winmm = ::LoadLibraryA("WINMM.DLL");
     if (winmm == nullptr) return nullptr;
     // Through the generic function type, which every function pointer casts to.
-    return reinterpret_cast<PlaySoundProc>(reinterpret_cast<void (*)()>(::GetProcAddress(winmm, "PlaySoundA")));
+    return reinterpret_cast<PlaySoundProc>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(winmm, "PlaySoundA")));
 }
 
 // A new sound cuts off one still playing. Without WINMM the keys are silent.
 void PlayProgramSound(int soundId) {
     static const PlaySoundProc playSound = BindPlaySound();
-    if (playSound != nullptr) playSound(MAKEINTRESOURCEA(soundId), CWinApp::ResourceHandle(), SND_RESOURCE | SND_ASYNC);
+    if (playSound != nullptr)
+        playSound(MAKEINTRESOURCEA(soundId), CWinApp::ResourceHandle(), SND_RESOURCE | SND_ASYNC);
 }
 
 SystemClock systemClock;

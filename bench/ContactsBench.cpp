@@ -54,6 +54,8 @@ public:
         return std::rename(temporary, target) == 0;
     }
     bool FlushToDisk(std::FILE*) override { return true; }  // the file system's speed is not ours
+    bool IsMissing(const char*) override { std::abort(); }
+    void WaitBeforeRetry(int) override { std::abort(); }
 };
 
 // Runs in a scratch directory, since the file name is fixed.

@@ -205,17 +205,39 @@ void ParseText(const char* text, std::size_t length, ContactTable& table) {
     Parse(cursor, table);
 }
 
-void Read(ContactTable& table, ContactsFileHost& host) {
-    std::FILE* file = std::fopen(kFileName, "rb");
-    if (file == nullptr) {
-        host.ShowMessage("Can not open contacts.txt!\nNew will be created...", "INFO",
-                         kMessageOk | kMessageIconExclamation);
-        return;
-    }
+namespace {
+
+void Empty(ContactTable& table) {
     for (int s = 0; s < kMaxContacts; ++s) table.ClearSlot(s);
+    table.count = 0;
+}
+
+}  // namespace
+
+ReadOutcome Read(ContactTable& table, ContactsFileHost& host) {
+    Empty(table);
+    std::FILE* file = nullptr;
+    for (int waited = 0; (file = std::fopen(kFileName, "rb")) == nullptr; waited += kOpenRetryStepMs) {
+        if (host.IsMissing(kFileName)) {
+            host.ShowMessage("Can not open contacts.txt!\nNew will be created...", "INFO",
+                             kMessageOk | kMessageIconExclamation);
+            return ReadOutcome::kNoFile;
+        }
+        if (waited >= kOpenRetryTotalMs) {
+            host.ShowMessage(kUnreadableMessage, "ERROR", kMessageOk | kMessageIconExclamation);
+            return ReadOutcome::kUnreadable;
+        }
+        host.WaitBeforeRetry(kOpenRetryStepMs);
+    }
     TextCursor cursor(ReadFile, file);
     Parse(cursor, table);
+    const bool failed = std::ferror(file) != 0;
     std::fclose(file);
+    if (!failed) return ReadOutcome::kLoaded;
+    // Half a list would be saved over the whole one at the end: show none.
+    Empty(table);
+    host.ShowMessage(kUnreadableMessage, "ERROR", kMessageOk | kMessageIconExclamation);
+    return ReadOutcome::kUnreadable;
 }
 
 bool Format(const ContactTable& table, WriteSink write, void* sink) {
@@ -238,7 +260,7 @@ bool WriteThrough(const ContactTable& table, std::FILE* file, ContactsFileHost& 
 
 }  // namespace
 
-void Write(const ContactTable& table, ContactsFileHost& host) {
+bool Write(const ContactTable& table, ContactsFileHost& host) {
     bool saved = false;
     if (std::FILE* file = std::fopen(kTemporaryFileName, "wb")) {
         saved = WriteThrough(table, file, host) && host.MoveIntoPlace(kTemporaryFileName, kFileName);
@@ -247,6 +269,7 @@ void Write(const ContactTable& table, ContactsFileHost& host) {
         saved = WriteThrough(table, inPlace, host);
     }
     if (!saved) host.ShowMessage("Can not open contacts.txt!", "ERROR", kMessageOk);
+    return saved;
 }
 
 }  // namespace ContactsFile

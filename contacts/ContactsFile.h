@@ -23,6 +23,12 @@ public:
     // Writes what the system holds of an open file through to the disk;
     // false when that failed.
     virtual bool FlushToDisk(std::FILE* file) = 0;
+    // True only when neither the file nor its folder exists. A file that
+    // exists but cannot be opened (another program holds it, or it may not
+    // be read) is not missing.
+    virtual bool IsMissing(const char* path) = 0;
+    // Sleeps between two tries to open a file that another program holds.
+    virtual void WaitBeforeRetry(int milliseconds) = 0;
 
 protected:
     ~ContactsFileHost() = default;
@@ -72,9 +78,24 @@ int NextLine(TextCursor& position, char (&line)[kLineSize]);
 void Parse(TextCursor& text, ContactTable& table);
 void ParseText(const char* text, std::size_t length, ContactTable& table);
 
+// How reading the file at start went.
+enum class ReadOutcome { kLoaded, kNoFile, kUnreadable };
+
+// A file that exists but cannot be opened is tried again for this long, in
+// steps of kOpenRetryStepMs: another program often holds it only briefly.
+constexpr int kOpenRetryTotalMs = 2000;
+constexpr int kOpenRetryStepMs = 100;
+
+// Shown with the caption "ERROR" when the file exists but cannot be read.
+constexpr char kUnreadableMessage[] =
+    "Can not read contacts.txt!\n"
+    "It is left as it is, and changes made now will not be saved.";
+
 // Loads kFileName from the current directory. Without a file the table stays
-// empty and the host shows the INFO message.
-void Read(ContactTable& table, ContactsFileHost& host);
+// empty and the host shows the INFO message. A file that exists but cannot
+// be opened, even after kOpenRetryTotalMs, or whose read fails part-way,
+// leaves the table empty and the ERROR message shown: kUnreadable.
+ReadOutcome Read(ContactTable& table, ContactsFileHost& host);
 
 // Formats the whole file, banner included, for the stored contacts. The sink
 // gets consecutive pieces of text; it returns false to stop the write.
@@ -85,7 +106,26 @@ bool Format(const ContactTable& table, WriteSink write, void* sink);
 // replaces the old one, so that neither a failed write nor a power cut can
 // leave a damaged file. Where no temporary file can be made beside it (a
 // folder that is not writable while the file is), kFileName is rewritten in
-// place instead. On any failure the host shows the ERROR message.
-void Write(const ContactTable& table, ContactsFileHost& host);
+// place instead. On any failure the host shows the ERROR message and the
+// answer is false.
+bool Write(const ContactTable& table, ContactsFileHost& host);
 
 }  // namespace ContactsFile
+
+// The contacts file over one run of the window: read once at the start, and
+// written only when that read left nothing unread, so that a file that could
+// not be read is never replaced by the little this run knows of it.
+class ContactsKeeper {
+public:
+    void Load(ContactTable& table, ContactsFileHost& host) {
+        maySave_ = ContactsFile::Read(table, host) != ContactsFile::ReadOutcome::kUnreadable;
+    }
+    // Writes the table unless the start-up read failed; true when it was saved.
+    bool Save(const ContactTable& table, ContactsFileHost& host) {
+        return maySave_ && ContactsFile::Write(table, host);
+    }
+    bool MaySave() const { return maySave_; }
+
+private:
+    bool maySave_ = false;
+};

@@ -81,6 +81,10 @@ private:
     {WM_QUERYENDSESSION, 0, 0, 0, TOLLWICK_HANDLER(return self->OnQueryEndSession() ? TRUE : FALSE;)},
 #define ON_WM_ENDSESSION() \
     {WM_ENDSESSION, 0, 0, 0, TOLLWICK_HANDLER(self->OnEndSession(wParam != FALSE); return 0;)},
+#define ON_WM_COPYDATA()                                                                                  \
+    {WM_COPYDATA, 0, 0, 0,                                                                                 \
+     TOLLWICK_HANDLER(return self->OnCopyData(reinterpret_cast<HWND>(wParam),                              \
+                                              reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;)},
 #define ON_WM_QUERYDRAGICON() \
     {WM_QUERYDRAGICON, 0, 0, 0, TOLLWICK_HANDLER(return reinterpret_cast<LRESULT>(self->OnQueryDragIcon());)},
 // clang-format on

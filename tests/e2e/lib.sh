@@ -122,3 +122,15 @@ double_click_client() {
   sleep 0.3
 }
 click_delete() { click_client "$window" 306 347; }
+click_new() { click_client "$window" 198 347; }
+
+# Waits for a process to end by itself; false after 15 seconds.
+ends_by_itself() {
+  for _ in $(seq 150); do
+    kill -0 "$1" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+main_windows() { xdotool search --name '^Tollwick v1.3$' 2>/dev/null | wc -l; }

@@ -3,8 +3,11 @@
 // keys, clicks on the list and its header, the contact commands.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "DialerWindow.h"
 #include "dialpad/DisplayLayout.h"
+#include "handover/FolderInstance.h"
 #include "res/resource.h"
 #include "tests/common/ContactsText.h"
 #include "tests/common/FileBytes.h"
@@ -162,6 +165,51 @@ TEST_F(DialerWindow, WithoutAFileSaysSoAndEscapeOnTheEmptyNumberClosesAndWritesA
 // A log-off: the window is told the session ends and is never destroyed.
 // With the file held open by another program nothing can be saved: quietly
 // at the end of the session, with a word from the close box.
+// A contacts file that another program holds without sharing is waited for
+// a moment and then left as it is for the whole run, close and end of the
+// session included; one let go of within a second loads as usual. While a
+// window runs on the folder, a later start there hands over to it.
+TEST_F(DialerWindow, AHeldFileIsLeftAsItIsAndALaterStartInTheFolderHandsOver) {
+    WriteFileBytes("contacts.txt", kContacts);
+    const auto hold = [] {
+        return ::CreateFileA("contacts.txt", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    };
+    HANDLE held = hold();
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Run(
+        [&](HWND main) {
+            EXPECT_EQ(Dialog().Contacts().count, 0);
+            ::SendMessageA(main, WM_ENDSESSION, TRUE, 0);
+            ClickButton(main, IDOK);
+        },
+        "ERROR");
+    EXPECT_EQ(firstMessage_, ContactsFile::kUnreadableMessage);
+    ::CloseHandle(held);
+    EXPECT_EQ(ReadFileBytes("contacts.txt"), kContacts);
+    EXPECT_FALSE(std::filesystem::exists(ContactsFile::kTemporaryFileName));
+
+    firstMessage_.clear();
+    held = hold();
+    DriverThread release([held] {
+        ::Sleep(500);
+        ::CloseHandle(held);
+    });
+    Run([&](HWND main) {
+        EXPECT_EQ(Dialog().Contacts().count, 2);
+        FolderInstance later;
+        EXPECT_FALSE(later.Claim());
+        auto arguments = std::make_unique<HandoverArguments>();
+        arguments->Add("tel:555-0123");
+        EXPECT_TRUE(later.HandOver(*arguments));
+        COPYDATASTRUCT unterminated{kHandoverTag, 3, const_cast<char*>("abc")};
+        EXPECT_EQ(::SendMessageA(main, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&unterminated)), FALSE);
+        ClickButton(main, IDOK);
+    });
+    EXPECT_EQ(firstMessage_, "");
+    FolderInstance next;
+    EXPECT_TRUE(next.Claim());  // the window's run has let go of the folder
+}
+
 TEST_F(DialerWindow, TheEndOfTheSessionSavesWithoutAWordAndAFailedSaveSaysSoAndKeepsTheOldFile) {
     WriteFileBytes("contacts.txt", kContacts);
     ::CreateDirectoryA("contacts.txt.new", nullptr);  // saved in place

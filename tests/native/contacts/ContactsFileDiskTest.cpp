@@ -120,4 +120,76 @@ TEST(ContactsFileOnDisk, ReadWriteAndEveryWayAWriteFails) {
     EXPECT_EQ(host.messages, Strings{"Can not open contacts.txt!|ERROR|0"});
 }
 
+// Only a missing file reads as "no file yet". One that exists but cannot be
+// opened is tried again for two seconds; when it stays shut, or its read
+// fails part-way, the list is empty and nothing in the run writes the file.
+TEST(ContactsFileOnDisk, AFileThatCannotBeReadIsNeverWritten) {
+    using Outcome = ContactsFile::ReadOutcome;
+    const std::string records = "[PhoneNumbers]\r\nAnn, 1, 1\r\n";
+    const std::string info = "Can not open contacts.txt!\nNew will be created...|INFO|48";
+    const std::string error = std::string(ContactsFile::kUnreadableMessage) + "|ERROR|48";
+    enum Setup { kMissing, kShut, kDirectory };
+    const struct {
+        const char* what;
+        Setup setup;
+        int releasedAfterWaits;  // the file comes free after so many waits; -1: never
+        Outcome outcome;
+        std::string message;
+        int waitedMs, count;
+    } cases[] = {
+        {"missing", kMissing, -1, Outcome::kNoFile, info, 0, 0},
+        {"held, then free", kShut, 3, Outcome::kLoaded, "", 300, 1},
+        {"free before the last try", kShut, 20, Outcome::kLoaded, "", 2000, 1},
+        {"held throughout", kShut, -1, Outcome::kUnreadable, error, 2000, 0},
+        {"fails part-way", kDirectory, -1, Outcome::kUnreadable, error, 0, 0},
+    };
+    for (const auto& c : cases) {
+        ScratchDirectory scratch;
+        ASSERT_TRUE(scratch.ready) << scratch.dir;
+        // A link to itself exists but does not open; a folder opens but does not read.
+        if (c.setup == kShut) {
+            ASSERT_EQ(symlink("contacts.txt", "contacts.txt"), 0);
+        } else if (c.setup == kDirectory) {
+            ASSERT_EQ(mkdir("contacts.txt", 0700), 0);
+        }
+        TestHost host;
+        int waits = 0;
+        host.onWait = [&] {
+            if (++waits == c.releasedAfterWaits) {
+                ASSERT_EQ(unlink("contacts.txt"), 0);
+                WriteFileBytes("contacts.txt", records);
+            }
+        };
+        auto table = std::make_unique<ContactTable>();
+        for (Contact& slot : table->slots) CopyField(slot.number, "stale");
+        table->count = kMaxContacts;
+        EXPECT_EQ(ContactsFile::Read(*table, host), c.outcome) << c.what;
+        EXPECT_EQ(host.messages, c.message.empty() ? Strings{} : Strings{c.message}) << c.what;
+        EXPECT_EQ(host.waitedMs, c.waitedMs) << c.what;
+        EXPECT_EQ(table->count, c.count) << c.what;
+        if (c.count == 0) {
+            EXPECT_FALSE(ContactTable::InUse(table->slots[0])) << c.what;
+        }
+
+        // The window's close and the end of the session both save, if anything may.
+        ContactsKeeper keeper;
+        host = TestHost();
+        keeper.Load(*table, host);
+        CopyField(table->slots[0].number, "555");
+        table->count = 1;
+        const bool maySave = c.outcome != Outcome::kUnreadable;
+        EXPECT_EQ(keeper.Save(*table, host), maySave) << c.what;
+        EXPECT_EQ(keeper.Save(*table, host), maySave) << c.what;
+        EXPECT_EQ(host.messages.size(), c.message.empty() ? 0u : 1u) << c.what;  // only the read's
+        struct stat status;
+        ASSERT_EQ(lstat("contacts.txt", &status), 0) << c.what;
+        if (maySave) {
+            EXPECT_EQ(ReadFileBytes("contacts.txt"), Formatted(*table)) << c.what;
+        } else {
+            EXPECT_EQ(status.st_mode & S_IFMT, c.setup == kShut ? S_IFLNK : S_IFDIR) << c.what;
+            EXPECT_EQ(access(ContactsFile::kTemporaryFileName, F_OK), -1) << c.what;
+        }
+    }
+}
+
 }  // namespace

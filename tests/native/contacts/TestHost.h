@@ -3,9 +3,12 @@
 // target in one step.
 #pragma once
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,11 +28,22 @@ public:
         steps += "flush ";
         return !failFlush && fsync(fileno(file)) == 0;
     }
+    bool IsMissing(const char* path) override {
+        struct stat status;
+        return lstat(path, &status) != 0 && errno == ENOENT;
+    }
+    // Runs `onWait`, if set, in place of the pause.
+    void WaitBeforeRetry(int milliseconds) override {
+        waitedMs += milliseconds;
+        if (onWait) onWait();
+    }
 
     std::vector<std::string> messages;  // "text|caption|style"
     std::string steps;                  // flushes and replaces, in order
     bool failReplace = false;
     bool failFlush = false;
+    int waitedMs = 0;
+    std::function<void()> onWait;
 };
 
 // Copies text into a slot field, truncating to the field; always terminated.
