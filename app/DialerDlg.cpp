@@ -37,6 +37,7 @@ ON_COMMAND(IDC_ENTER, OnDial)
 ON_NOTIFY(LVN_COLUMNCLICK, IDC_CONTACT_LIST, OnHeadingClick)
 ON_NOTIFY(NM_CLICK, IDC_CONTACT_LIST, OnRowClick)
 ON_NOTIFY(NM_DBLCLK, IDC_CONTACT_LIST, OnRowDoubleClick)
+ON_NOTIFY(LVN_GETDISPINFOA, IDC_CONTACT_LIST, OnRowText)
 ON_COMMAND(IDC_NEW, OnNewContact)
 ON_COMMAND(IDC_EDIT, OnEditContact)
 ON_COMMAND(IDC_DELETE, OnDeleteContact)
@@ -194,8 +195,13 @@ void CDialerDlg::OnRowDoubleClick(NMHDR* header, LRESULT* result) {
     *result = 0;
 }
 
+void CDialerDlg::OnRowText(NMHDR* header, LRESULT* result) {
+    ShowRow(contacts_, rows_, listIconIndex_, &reinterpret_cast<NMLVDISPINFOA*>(header)->item);
+    *result = 0;
+}
+
 int CDialerDlg::ClickedSlot(const NMHDR* header) const {
-    return SlotOfRow(list_, contacts_, reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem);
+    return RowSlot(contacts_, rows_, reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem);
 }
 
 void CDialerDlg::LoadNumber(int slot) {
@@ -235,7 +241,7 @@ void CDialerDlg::OnDeleteContact() {
 }
 
 int CDialerDlg::SelectedSlotOrFocusDial() {
-    const int slot = SlotOfRow(list_, contacts_, FirstSelectedRow(list_));
+    const int slot = RowSlot(contacts_, rows_, FirstSelectedRow(list_));
     if (slot == kNoSlot) FocusControl(IDC_DIAL);
     return slot;
 }
@@ -318,7 +324,7 @@ std::int32_t CDialerDlg::RequestMakeCall(const char* destination, const char* ap
 }
 
 void CDialerDlg::RefillList() {
-    ::RefillList(list_, contacts_, listIconIndex_);
+    ::RefillList(list_, contacts_, &rows_);
 }
 
 void CDialerDlg::ScanDialerWindows(DialerWindows* found) {

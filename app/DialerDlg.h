@@ -9,6 +9,7 @@
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "handover/HandoverMessage.h"
+#include "ui/ContactRows.h"
 
 class CDialerApp;
 
@@ -51,6 +52,7 @@ private:
     void OnHeadingClick(NMHDR* header, LRESULT* result);
     void OnRowClick(NMHDR* header, LRESULT* result);
     void OnRowDoubleClick(NMHDR* header, LRESULT* result);
+    void OnRowText(NMHDR* header, LRESULT* result);
     void OnNewContact();
     void OnEditContact();
     void OnDeleteContact();
@@ -112,6 +114,7 @@ private:
     CDialerApp* app_ = nullptr;
     DialerPlatform platform_;
     ContactTable contacts_;
+    ListRows rows_;  // what the list shows of contacts_
     ContactsKeeper contactsFile_;
     NumberDisplay display_;
     DialerWatch watch_;

@@ -75,35 +75,12 @@ int CListCtrl::InsertColumn(int index, const char* heading, int format, int widt
         SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column)));
 }
 
-int CListCtrl::InsertItem(int item, const char* text, int image, LPARAM data) {
-    LVITEMA row{};
-    row.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-    row.iItem = item;
-    row.pszText = const_cast<char*>(text);
-    row.iImage = image;
-    row.lParam = data;
-    return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row)));
-}
-
-BOOL CListCtrl::SetItemText(int item, int subItem, const char* text) {
-    LVITEMA row{};
-    row.mask = LVIF_TEXT;
-    row.iItem = item;
-    row.iSubItem = subItem;
-    row.pszText = const_cast<char*>(text);
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&row)));
+BOOL CListCtrl::SetItemCount(int count) {
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL));
 }
 
 int CListCtrl::GetNextItem(int start, UINT flags) const {
     return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(start), MAKELPARAM(flags, 0)));
-}
-
-LPARAM CListCtrl::GetItemData(int item) const {
-    LVITEMA row{};
-    row.mask = LVIF_PARAM;
-    row.iItem = item;
-    if (!SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&row))) return -1;
-    return row.lParam;
 }
 
 BOOL CImageList::Create(int width, int height, UINT flags, int initial, int grow) {

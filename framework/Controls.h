@@ -43,13 +43,11 @@ public:
     HIMAGELIST SetImageList(HIMAGELIST list, int kind);
     // A column with its heading, format, width and subitem; its index or -1.
     int InsertColumn(int index, const char* heading, int format, int width, int subItem);
-    // A row's text, image and item data at `item`; the index it got, or -1.
-    int InsertItem(int item, const char* text, int image, LPARAM data);
-    BOOL SetItemText(int item, int subItem, const char* text);
+    // The number of rows of a list that asks its parent for their texts
+    // (LVS_OWNERDATA); the rows keep their selection.
+    BOOL SetItemCount(int count);
     // The next row after `start` (-1: from the top) in `flags` state, or -1.
     int GetNextItem(int start, UINT flags) const;
-    // A row's item data; -1 when there is no such row.
-    LPARAM GetItemData(int item) const;
 };
 
 // Owns an image list until DeleteImageList or its own end.

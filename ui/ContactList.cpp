@@ -1,5 +1,6 @@
 #include "ui/ContactList.h"
 
+#include "contacts/TextCopy.h"
 #include "ui/ContactRows.h"
 
 namespace {
@@ -20,29 +21,26 @@ void InitList(CListCtrl& list, const CImageList& images) {
     list.InsertColumn(2, "Calls", LVCFMT_LEFT, window.right - window.left - kCallsColumnInset, 2);
 }
 
-void RefillList(CListCtrl& list, ContactTable& table, int iconIndex) {
-    // A shown list view updates its scroll bar and screen at every row;
-    // hundreds of rows then take seconds under Wine. It is drawn once, after.
-    list.SendMessage(WM_SETREDRAW, FALSE);
-    list.DeleteAllItems();
+void RefillList(CListCtrl& list, ContactTable& table, ListRows* rows) {
     table.Reorder();
-    ListRow row;
-    for (int p = 0; p < table.count; ++p) {
-        if (!MakeRow(table, p, &row)) continue;
-        // A position without a row before this one puts it at a lower index.
-        const int item = list.InsertItem(p, row.text, iconIndex, row.slot);
-        list.SetItemText(item, 1, row.number);
-        list.SetItemText(item, 2, row.calls);
-    }
-    list.SendMessage(WM_SETREDRAW, TRUE);
+    MapRows(table, rows);
+    list.DeleteAllItems();  // and with them the selection
+    list.SetItemCount(rows->count);
     ::InvalidateRect(list.m_hWnd, nullptr, TRUE);
+}
+
+void ShowRow(const ContactTable& table, const ListRows& rows, int iconIndex, LVITEMA* item) {
+    ListRow row;
+    if (item->iItem < 0 || item->iItem >= rows.count || !MakeRow(table, rows.positions[item->iItem], &row)) {
+        if ((item->mask & LVIF_TEXT) && item->cchTextMax > 0) item->pszText[0] = '\0';
+        return;
+    }
+    if (item->mask & LVIF_IMAGE) item->iImage = iconIndex;
+    if (!(item->mask & LVIF_TEXT) || item->cchTextMax <= 0) return;
+    const char* text = item->iSubItem == 0 ? row.text : item->iSubItem == 1 ? row.number : row.calls;
+    CopyText(item->pszText, static_cast<std::size_t>(item->cchTextMax), text);
 }
 
 int FirstSelectedRow(const CListCtrl& list) {
     return list.GetNextItem(-1, LVNI_SELECTED);
-}
-
-int SlotOfRow(const CListCtrl& list, const ContactTable& table, int item) {
-    if (item < 0) return kNoSlot;
-    return RowSlot(table, item, list.GetItemData(item));
 }

@@ -4,16 +4,19 @@
 
 #include "contacts/ContactTable.h"
 #include "framework/Controls.h"
+#include "ui/ContactRows.h"
 
 // Gives the list the small image list and its three columns; once, before the
 // first RefillList. The last column takes the rest of the list's width.
 void InitList(CListCtrl& list, const CImageList& images);
 
-// Orders the table and rebuilds every row from it; no row stays selected.
-void RefillList(CListCtrl& list, ContactTable& table, int iconIndex);
+// Orders the table and shows it afresh; no row stays selected. The list
+// learns how many rows there are, and asks for the texts of those it draws
+// (ShowRow), so a refill costs the same for 5 contacts as for 500.
+void RefillList(CListCtrl& list, ContactTable& table, ListRows* rows);
+
+// Fills in what the list asks of a row: its texts and icon.
+void ShowRow(const ContactTable& table, const ListRows& rows, int iconIndex, LVITEMA* item);
 
 // The first selected row, or -1.
 int FirstSelectedRow(const CListCtrl& list);
-
-// The stored contact that row `item` shows, or kNoSlot for no row.
-int SlotOfRow(const CListCtrl& list, const ContactTable& table, int item);

@@ -48,15 +48,16 @@ void FormatCalls(std::int32_t calls, char (&text)[kCallsTextSize]) {
     text[at] = '\0';
 }
 
-int RowSlot(const ContactTable& table, int item, std::intptr_t itemData) {
-    if (itemData < 0 || itemData >= table.count) return kNoSlot;
-    // Rows are the positions that have one, in position order.
-    int row = 0;
+void MapRows(const ContactTable& table, ListRows* rows) {
+    rows->count = 0;
     for (int p = 0; p < table.count; ++p) {
-        if (!HasRow(table, p)) continue;
-        if (row++ == item) return table.order[p] == itemData ? table.order[p] : kNoSlot;
+        if (HasRow(table, p)) rows->positions[rows->count++] = p;
     }
-    return kNoSlot;
+}
+
+int RowSlot(const ContactTable& table, const ListRows& rows, int item) {
+    if (item < 0 || item >= rows.count) return kNoSlot;
+    return table.order[rows.positions[item]];
 }
 
 Contact* PrepareNewContact(ContactTable& table, const char* dialNumber) {

@@ -13,7 +13,7 @@ constexpr int kRowTextSize = 4 + kNameSize;
 // "-2147483648" and the terminator.
 constexpr int kCallsTextSize = 12;
 
-// One row of the list, made on the stack for each position in turn.
+// One row of the list, made on the stack when the list asks for it.
 struct ListRow {
     int slot;
     char text[kRowTextSize];
@@ -32,11 +32,20 @@ void FormatRowText(int position, const char* name, char (&text)[kRowTextSize]);
 // A call count in signed decimal.
 void FormatCalls(std::int32_t calls, char (&text)[kCallsTextSize]);
 
-// The stored contact that row `item` acts on: the slot in the row's own item
-// data, which stays right when a contact without a number leaves a position
-// without a row and the rows after it move up. kNoSlot for a click that hit
-// no row (item -1) or for data that is not the slot the row was made for.
-int RowSlot(const ContactTable& table, int item, std::intptr_t itemData);
+// The list's rows as the last refill made them: the list positions that
+// have one, in order. The list itself holds only their count and asks for a
+// row's texts when it draws that row.
+struct ListRows {
+    int count = 0;
+    int positions[kMaxContacts] = {};
+};
+
+// Records which positions of the ordered table get rows.
+void MapRows(const ContactTable& table, ListRows* rows);
+
+// The stored contact that row `item` acts on: kNoSlot for a click that hit
+// no row (item -1) or an item past the rows.
+int RowSlot(const ContactTable& table, const ListRows& rows, int item);
 
 // New: the spare slot, cleared, holding the dial number unless its digits
 // already belong to a stored contact. nullptr when the table is full.
