@@ -1,5 +1,7 @@
 #include "telbridge/TelUri.h"
 
+#include "dialpad/NumberEntry.h"
+
 namespace {
 
 bool IsDigit(char c) {
@@ -25,7 +27,7 @@ std::int32_t MakeTelUri(const char* destination, char (&uri)[kTelUriSize]) {
     bool hasDigit = false;
     for (; destination[length] != '\0'; ++length) {
         if (length == kMaxDestinationLength) return kTapiErrInvalDestAddress;
-        hasDigit = hasDigit || IsDigit(destination[length]);
+        hasDigit = hasDigit || IsDigit(destination[length]) || KeypadDigit(destination[length]) != 0;
     }
     if (!hasDigit) return kTapiErrInvalDestAddress;
 
@@ -33,7 +35,9 @@ std::int32_t MakeTelUri(const char* destination, char (&uri)[kTelUriSize]) {
     std::size_t out = 0;
     for (const char* p = "tel:"; *p != '\0'; ++p) uri[out++] = *p;
     for (std::size_t i = 0; i < length; ++i) {
-        const char c = destination[i];
+        // Phone programs dial digits: letters become their keypad's, as typed.
+        const char digit = KeypadDigit(static_cast<unsigned char>(destination[i]));
+        const char c = digit != 0 ? digit : destination[i];
         if (c == ' ') continue;
         if (KeptAsIs(c)) {
             uri[out++] = c;

@@ -14,10 +14,12 @@ constexpr std::size_t kMaxDestinationLength = 80;
 // the terminator: a destination can never overflow it.
 constexpr std::size_t kTelUriSize = 4 + 3 * kMaxDestinationLength + 1;
 
-// Writes the tel: URI of a dialled destination into uri. It keeps digits and
-// "+*-.()", drops spaces and percent-encodes the rest ("#" included, which
+// Writes the tel: URI of a dialled destination into uri. Letters become
+// their keypad digits ("1-800-FLOWERS" dials 1-800-3569377); it keeps digits
+// and "+*-.()", drops spaces and percent-encodes the rest ("#" included, which
 // would otherwise start a fragment). Returns kTapiConnected with uri
-// filled; kTapiErrInvalDestAddress for a destination without a digit or longer
+// filled; kTapiErrInvalDestAddress for a destination without a digit (or a
+// letter) or longer
 // than kMaxDestinationLength; kTapiErrInvalPointer for none at all. uri holds
 // an empty string unless the result is kTapiConnected.
 std::int32_t MakeTelUri(const char* destination, char (&uri)[kTelUriSize]);
