@@ -7,9 +7,13 @@ CDialerApp theApp;
 BOOL CDialerApp::InitInstance() {
     // A second window on the same contacts file would save over the first's
     // changes when it closes: a later start hands over to the running one.
+    // The arguments are 32 KB at most, and the window's frame is large.
+    static HandoverArguments arguments;
+    arguments.Clear();
+    ReadCommandLine(m_argc, m_argv, &arguments);
     FolderInstance folder;
     if (!folder.Claim()) {
-        folder.HandOver(HandoverArguments());
+        folder.HandOver(arguments);
         return FALSE;
     }
     folder_ = &folder;
@@ -18,6 +22,7 @@ BOOL CDialerApp::InitInstance() {
     // is probed page by page, so it lives here for the whole modal run.
     CDialerDlg dialog;
     m_pMainWnd = &dialog;
+    dialog.QueueArguments(arguments);
     dialog.RunModal(this);
     forwardCharTarget_ = nullptr;
     m_pMainWnd = nullptr;

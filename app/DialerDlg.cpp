@@ -2,12 +2,16 @@
 
 #include <io.h>
 
+#include <cstdio>
+
 #include "app/DialerApp.h"
 #include "calling/TapiLibrary.h"
 #include "calling/UnknownNumberDlg.h"
 #include "calling/WindowScan.h"
 #include "contacts/FieldRules.h"
 #include "dialpad/DisplayLayout.h"
+#include "handover/Arguments.h"
+#include "import/ImportFiles.h"
 #include "res/resource.h"
 #include "ui/AboutDlg.h"
 #include "ui/ContactDlg.h"
@@ -19,6 +23,12 @@ namespace {
 // The character each keypad button enters, by control id from IDC_DIGIT_0.
 constexpr char kKeypadCharacters[] = "0123456789*#";
 
+// Posted to the window when arguments wait for it.
+constexpr UINT kTakeArgumentsMessage = WM_APP + 1;
+
+constexpr char kUnknownArgumentMessage[] =
+    "Tollwick can not use \"%s\":\nit is neither a phone number nor a .vcf or .csv address book.";
+
 }  // namespace
 
 BEGIN_MESSAGE_TABLE(CDialerDlg, CDialog)
@@ -29,6 +39,9 @@ ON_WM_ACTIVATE()
 ON_WM_QUERYENDSESSION()
 ON_WM_ENDSESSION()
 ON_WM_COPYDATA()
+ON_MESSAGE(kTakeArgumentsMessage, OnTakeArguments)
+ON_WM_ENABLE()
+ON_WM_DROPFILES()
 ON_CONTROL_RANGE(BN_CLICKED, IDC_DIGIT_0, IDC_HASH, OnKeypadButton)
 ON_CONTROL_RANGE(BN_DOUBLECLICKED, IDC_DIGIT_0, IDC_HASH, OnKeypadButton)
 ON_COMMAND(IDC_CLEAR, OnClear)
@@ -98,6 +111,7 @@ BOOL CDialerDlg::OnInitDialog() {
     RedrawDisplay();
 
     endButton_.SetIcon(::LoadIconA(CWinApp::ResourceHandle(), MAKEINTRESOURCEA(IDI_END_CALL)));
+    if (pending_.Count() > 0) ::PostMessageA(m_hWnd, kTakeArgumentsMessage, 0, 0);  // the command line's
     return TRUE;
 }
 
@@ -268,10 +282,82 @@ void CDialerDlg::OnEndSession(bool ending) {
     quietSave_ = false;
 }
 
-// A later start in this folder came to the front through us. Its block is
+// A later start in this folder hands over its arguments. The block is
 // another process's: taken only when it is ours and well formed.
 bool CDialerDlg::OnCopyData(HWND, const COPYDATASTRUCT* data) {
-    return data != nullptr && data->dwData == kHandoverTag && handedOver_.Unpack(data->lpData, data->cbData);
+    static HandoverArguments received;
+    if (data == nullptr || data->dwData != kHandoverTag || !received.Unpack(data->lpData, data->cbData))
+        return false;
+    QueueArguments(received);
+    return true;
+}
+
+void CDialerDlg::QueueArguments(const HandoverArguments& arguments) {
+    for (int i = 0; i < arguments.Count(); ++i) pending_.Add(arguments.At(i));
+    if (m_hWnd != nullptr && pending_.Count() > 0) ::PostMessageA(m_hWnd, kTakeArgumentsMessage, 0, 0);
+}
+
+// While a dialog or message box of this window is open the window is
+// disabled, and the work waits: an import must never land in a table that a
+// dialog is editing. Enabled again, the window takes it up.
+LRESULT CDialerDlg::OnTakeArguments(WPARAM, LPARAM) {
+    if (!::IsWindowEnabled(m_hWnd) || pending_.Count() == 0) return 0;
+    static HandoverArguments taken;  // the next handover may come while this one shows a box
+    taken = pending_;
+    pending_.Clear();
+    TakeArguments(taken);
+    return 0;
+}
+
+void CDialerDlg::OnEnable(bool enabled) {
+    if (enabled && pending_.Count() > 0) ::PostMessageA(m_hWnd, kTakeArgumentsMessage, 0, 0);
+}
+
+void CDialerDlg::TakeArguments(const HandoverArguments& arguments) {
+    const char* files[kMaxImportFiles];
+    int fileCount = 0;
+    for (int i = 0; i < arguments.Count(); ++i) {
+        char number[kArgumentNumberSize];
+        switch (ReadArgument(arguments.At(i), number)) {
+            case ArgumentKind::kNumber:
+                numberEntry_.SetNumber(number);
+                numberEntry_.SetReplaceOnNextKey(true);
+                RedrawDisplay();
+                FocusControl(IDC_DIAL);
+                break;
+            case ArgumentKind::kAddressBook:
+                if (fileCount < kMaxImportFiles) files[fileCount++] = arguments.At(i);
+                break;
+            case ArgumentKind::kUnknown: {
+                char text[kMaxHandoverArgumentLength + 100];
+                std::snprintf(text, sizeof text, kUnknownArgumentMessage, arguments.At(i));
+                MessageBox(text, "ERROR", MB_OK | MB_ICONEXCLAMATION);
+                break;
+            }
+        }
+    }
+    if (fileCount > 0) ImportAddressBooks(files, fileCount);
+}
+
+// Saved at once: an import is too much work to lose to a crash before the
+// window closes; and before the summary, which may sit on the screen a while.
+void CDialerDlg::ImportAddressBooks(const char* const* paths, int count) {
+    if (!contactsFile_.MaySave()) {
+        MessageBox(ContactsFile::kUnreadableMessage, "ERROR", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    char summary[2048];
+    ImportFiles(paths, count, contacts_, summary, sizeof summary);
+    RefillList();
+    contactsFile_.Save(contacts_, *this);
+    MessageBox(summary, kInfoCaption, MB_OK | MB_ICONINFORMATION);
+    FocusControl(IDC_DIAL);
+}
+
+void CDialerDlg::OnDropFiles(HDROP drop) {
+    static DroppedFiles files;
+    files.Take(drop);
+    if (files.Count() > 0 && ::IsWindowEnabled(m_hWnd)) ImportAddressBooks(files.Paths(), files.Count());
 }
 
 void CDialerDlg::ShowMessage(const char* text, const char* caption, unsigned style) {

@@ -27,6 +27,10 @@ public:
     // Makes the list's image list, then runs the window modally.
     virtual INT_PTR RunModal(CDialerApp* app);
 
+    // Numbers and address books from the command line or a later start, to
+    // act on as soon as the window is up and no dialog of it is open.
+    void QueueArguments(const HandoverArguments& arguments);
+
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* message) override;
     BOOL DestroyWindow() override;
@@ -46,6 +50,13 @@ private:
     bool OnQueryEndSession();
     void OnEndSession(bool ending);
     bool OnCopyData(HWND sender, const COPYDATASTRUCT* data);
+    LRESULT OnTakeArguments(WPARAM, LPARAM);
+    void OnEnable(bool enabled);
+    void OnDropFiles(HDROP drop);
+    // A number for the display, address books to import, or an ERROR box
+    // naming what is neither.
+    void TakeArguments(const HandoverArguments& arguments);
+    void ImportAddressBooks(const char* const* paths, int count);
     void OnKeypadButton(UINT id);
     void OnClear();
     void OnDial();
@@ -118,7 +129,7 @@ private:
     ContactsKeeper contactsFile_;
     NumberDisplay display_;
     DialerWatch watch_;
-    // What the latest later start in this folder handed over.
-    HandoverArguments handedOver_;
+    // Arguments waiting for the window to be free.
+    HandoverArguments pending_;
     HICON appIcon_;
 };

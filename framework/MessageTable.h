@@ -85,6 +85,11 @@ private:
     {WM_COPYDATA, 0, 0, 0,                                                                                 \
      TOLLWICK_HANDLER(return self->OnCopyData(reinterpret_cast<HWND>(wParam),                              \
                                               reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;)},
+#define ON_WM_ENABLE() {WM_ENABLE, 0, 0, 0, TOLLWICK_HANDLER(self->OnEnable(wParam != FALSE); return 0;)},
+#define ON_WM_DROPFILES() \
+    {WM_DROPFILES, 0, 0, 0, TOLLWICK_HANDLER(self->OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;)},
+// A message of the program's own: LRESULT Handler(WPARAM wParam, LPARAM lParam).
+#define ON_MESSAGE(message, handler) {message, 0, 0, 0, TOLLWICK_HANDLER(return self->handler(wParam, lParam);)},
 #define ON_WM_QUERYDRAGICON() \
     {WM_QUERYDRAGICON, 0, 0, 0, TOLLWICK_HANDLER(return reinterpret_cast<LRESULT>(self->OnQueryDragIcon());)},
 // clang-format on

@@ -14,5 +14,7 @@
 #undef _UNICODE
 
 #include <windows.h>
-// After windows.h, which it builds on.
+// After windows.h, which they build on. Of shellapi.h only the drop's handle
+// type is used: SHELL32 itself is bound at run time.
 #include <commctrl.h>
+#include <shellapi.h>

@@ -31,6 +31,10 @@ public:
 
     HINSTANCE m_hInstance;
     CWnd* m_pMainWnd = nullptr;
+    // The program's command-line arguments after its name, as WinMain found
+    // them; none when the application runs without WinMain.
+    int m_argc = 0;
+    char** m_argv = nullptr;
 
 private:
     static CWinApp* current_;

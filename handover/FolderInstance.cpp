@@ -1,5 +1,6 @@
 #include "handover/FolderInstance.h"
 
+#include "handover/Arguments.h"
 #include "handover/InstanceName.h"
 
 namespace {
@@ -26,6 +27,19 @@ bool FoldedCurrentFolder(char (&path)[2 * MAX_PATH], DWORD* length) {
 }
 
 }  // namespace
+
+void ReadCommandLine(int argc, char** argv, HandoverArguments* arguments) {
+    for (int i = 0; i < argc; ++i) {
+        char number[kArgumentNumberSize];
+        char full[2 * MAX_PATH];
+        const char* argument = argv[i];
+        if (ReadArgument(argument, number) == ArgumentKind::kAddressBook) {
+            const DWORD length = ::GetFullPathNameA(argument, sizeof full, full, nullptr);
+            if (length > 0 && length < sizeof full) argument = full;
+        }
+        arguments->Add(argument);
+    }
+}
 
 FolderInstance::~FolderInstance() {
     if (window_ != nullptr) ::UnmapViewOfFile(const_cast<LONG*>(window_));

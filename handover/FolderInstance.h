@@ -8,6 +8,10 @@
 #include "framework/Win32.h"
 #include "handover/HandoverMessage.h"
 
+// A start's command-line arguments, each address book's path made absolute;
+// arguments that do not fit are left out.
+void ReadCommandLine(int argc, char** argv, HandoverArguments* arguments);
+
 class FolderInstance {
 public:
     FolderInstance() = default;

@@ -12,8 +12,7 @@ bool HandoverArguments::Add(const char* argument) {
 }
 
 bool HandoverArguments::Unpack(const void* bytes, std::size_t size) {
-    count_ = 0;
-    used_ = 0;
+    Clear();
     if (size > kMaxHandoverBytes || (size > 0 && bytes == nullptr)) return false;
     const char* in = static_cast<const char*>(bytes);
     for (std::size_t at = 0; at < size;) {
@@ -21,8 +20,7 @@ bool HandoverArguments::Unpack(const void* bytes, std::size_t size) {
         const std::size_t length = end != nullptr ? static_cast<const char*>(end) - (in + at) : size;
         if (end == nullptr || length == 0 || length > kMaxHandoverArgumentLength ||
             count_ == kMaxHandoverArguments) {
-            count_ = 0;
-            used_ = 0;
+            Clear();
             return false;
         }
         start_[count_++] = at;

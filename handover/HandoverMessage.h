@@ -23,6 +23,10 @@ public:
     // Appends an argument; false, changing nothing, when it is empty, too
     // long or there is no room left.
     bool Add(const char* argument);
+    void Clear() {
+        count_ = 0;
+        used_ = 0;
+    }
 
     // The block to send: the arguments one after another, each ended by a
     // zero byte. An empty list is an empty block.

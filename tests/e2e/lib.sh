@@ -32,8 +32,9 @@ wait_window() {
   echo "$id"
 }
 
+# Starts Tollwick in the scratch folder, with any arguments given.
 start_tollwick() {
-  (cd "$work" && exec "$WINE_RUN" "$TOLLWICK_EXE" >/dev/null 2>&1) &
+  (cd "$work" && exec "$WINE_RUN" "$TOLLWICK_EXE" "$@" >/dev/null 2>&1) &
   app_pid=$!
 }
 

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "handover/Arguments.h"
 #include "handover/HandoverMessage.h"
 #include "handover/InstanceName.h"
 
@@ -88,6 +90,47 @@ TEST(HandoverArguments, PackedListsComeBackAndMalformedBlocksAreRefusedWhole) {
     auto list = std::make_unique<HandoverArguments>();
     EXPECT_FALSE(list->Unpack(nullptr, 4));
     EXPECT_TRUE(list->Unpack(nullptr, 0));
+}
+
+// A command-line argument is a number, a tel: link, an address book or
+// something Tollwick names back to the user.
+TEST(ReadArgument, NumbersLinksAndAddressBooksAreToldApart) {
+    const std::string longest(kMaxHandoverArgumentLength, '5');
+    const struct {
+        std::string argument;
+        ArgumentKind kind;
+        std::string number;
+    } cases[] = {
+        {"tel:+1-201-555-0123", ArgumentKind::kNumber, "+1-201-555-0123"},
+        {"TEL:+1-201-555-0123;ext=99;phone-context=x", ArgumentKind::kNumber, "+1-201-555-0123"},
+        {"tel:%2B44%20(20)%207946-0018", ArgumentKind::kNumber, "+44 (20) 7946-0018"},
+        {"tel:%20555%23%2a1%20", ArgumentKind::kNumber, "555#*1"},
+        {"tel:%41%42", ArgumentKind::kUnknown, ""},  // decodes to letters
+        {"tel:55%2", ArgumentKind::kUnknown, ""},    // a broken escape
+        {"tel:55%zz", ArgumentKind::kUnknown, ""},
+        {"tel:", ArgumentKind::kUnknown, ""},
+        {"tel:;ext=1", ArgumentKind::kUnknown, ""},
+        {"tel:%00555", ArgumentKind::kUnknown, ""},
+        {" 555 0123 ", ArgumentKind::kNumber, "555 0123"},
+        {"+44 (20) 7946-0018", ArgumentKind::kNumber, "+44 (20) 7946-0018"},
+        {"1.555.0199", ArgumentKind::kNumber, "1.555.0199"},
+        {longest, ArgumentKind::kNumber, longest},
+        {longest + "5", ArgumentKind::kUnknown, ""},
+        {"+-()", ArgumentKind::kUnknown, ""},
+        {"1-800-FLOWERS", ArgumentKind::kUnknown, ""},
+        {"C:\\Users\\Ann\\Contacts.VCF", ArgumentKind::kAddressBook, ""},
+        {"/home/ann/google.csv", ArgumentKind::kAddressBook, ""},
+        {"555.csv", ArgumentKind::kAddressBook, ""},
+        {"contacts.txt", ArgumentKind::kUnknown, ""},
+        {".vcf.bak", ArgumentKind::kUnknown, ""},
+        {"", ArgumentKind::kUnknown, ""},
+    };
+    for (const auto& c : cases) {
+        char number[kArgumentNumberSize];
+        std::memset(number, 'x', sizeof number);
+        EXPECT_EQ(ReadArgument(c.argument.c_str(), number), c.kind) << c.argument;
+        EXPECT_EQ(number, c.number) << c.argument;
+    }
 }
 
 }  // namespace
