@@ -13,7 +13,10 @@ HBITMAP LoadNamedBitmap(const char* caption, char state) {
     std::memcpy(name, caption, length);
     name[length] = state;
     name[length + 1] = '\0';
-    return ::LoadBitmapA(CWinApp::ResourceHandle(), name);
+    // A DIB section, not a bitmap of the screen's format: under Wine that
+    // conversion made loading the keys' pictures a tenth of the start-up.
+    return static_cast<HBITMAP>(
+        ::LoadImageA(CWinApp::ResourceHandle(), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
 }  // namespace
