@@ -8,28 +8,10 @@
 #include <string>
 
 #include "import/AddressBookImport.h"
+#include "tests/common/Latin1ImportHost.h"
 
 namespace {
 
-// UTF-8 to Latin-1, "?" for the rest, as the program's code page would.
-class Latin1Host : public ImportHost {
-public:
-    int ToAnsi(const char*, const char* text, int length, char* out, int outSize) override {
-        int n = 0;
-        for (int i = 0; i < length && n < outSize - 1; ++i) {
-            unsigned code = static_cast<unsigned char>(text[i]);
-            if (code >= 0xC0) {
-                const int more = code >= 0xF0 ? 3 : code >= 0xE0 ? 2 : 1;
-                code &= 0x3F >> more;
-                for (int k = 0; k < more && i + 1 < length; ++k) code = code << 6 | (text[++i] & 0x3F);
-            }
-            out[n++] = static_cast<char>(code <= 0xFF ? code : '?');
-        }
-        out[n] = '\0';
-        return n;
-    }
-    bool IsLeadByte(unsigned char) override { return false; }
-};
 
 // Cards as a phone exports them: about 500 bytes each (250 KB for 500), every one with two
 // numbers of its own, an e-mail address, an address and a folded note.
@@ -61,7 +43,7 @@ std::string Cards(int count) {
 void BM_ImportVCards(benchmark::State& state) {
     const std::string text = Cards(static_cast<int>(state.range(0)));
     auto table = std::make_unique<ContactTable>();
-    Latin1Host host;
+    Latin1ImportHost host;
     for (auto _ : state) {
         *table = ContactTable();
         ImportCounts counts{};

@@ -14,6 +14,7 @@
 #include "contacts/ContactsFile.h"
 #include "contacts/FieldRules.h"
 #include "import/AddressBookImport.h"
+#include "tests/common/Latin1ImportHost.h"
 
 namespace {
 
@@ -21,32 +22,14 @@ void Require(bool holds) {
     if (!holds) std::abort();
 }
 
-// UTF-8 to Latin-1 with "?" for the rest, decoding loosely as a converter
-// given bad input might; any other charset is one it does not know.
-class Host final : public ImportHost {
+// The shared Latin-1 host, which decodes UTF-8 loosely as a converter given
+// bad input might, checking what the reader asks of it.
+class Host final : public Latin1ImportHost {
 public:
-    explicit Host(bool doubleByte) : doubleByte_(doubleByte) {}
-
     int ToAnsi(const char* charset, const char* text, int length, char* out, int outSize) override {
         Require(length >= 0 && outSize > 0);
-        if (std::strcmp(charset, "UTF-8") != 0) return -1;
-        int n = 0;
-        for (int i = 0; i < length && n < outSize - 1; ++i) {
-            unsigned code = static_cast<unsigned char>(text[i]);
-            if (code >= 0xC0) {
-                const int more = code >= 0xF0 ? 3 : code >= 0xE0 ? 2 : 1;
-                code &= 0x3F >> more;
-                for (int k = 0; k < more && i + 1 < length; ++k) code = code << 6 | (text[++i] & 0x3F);
-            }
-            out[n++] = static_cast<char>(code <= 0xFF ? code : '?');
-        }
-        out[n] = '\0';
-        return n;
+        return Latin1ImportHost::ToAnsi(charset, text, length, out, outSize);
     }
-    bool IsLeadByte(unsigned char byte) override { return doubleByte_ && byte >= 0x81 && byte <= 0x9F; }
-
-private:
-    bool doubleByte_;
 };
 
 bool Append(void* sink, const char* bytes, std::size_t length) {
@@ -68,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     table->count = stored;
 
-    Host host((data[0] & 2) != 0);
+    Host host;
+    host.doubleByte = (data[0] & 2) != 0;
     ImportCounts counts{};
     const AddressBookKind kind = (data[0] & 1) != 0 ? AddressBookKind::kCsv : AddressBookKind::kVCard;
     const ImportResult result =
