@@ -136,8 +136,8 @@ void Classify(const char* cell, int length, Column& column) {
         column.role = Role::kFamily;
     } else if (is("organization 1 - name") || is("company")) {
         column.role = Role::kOrganization;
-    } else if (IsPhoneHeading(heading, length, column)) {
-        column.role = Role::kPhone;
+    } else if (is("phone") || IsPhoneHeading(heading, length, column)) {
+        column.role = Role::kPhone;  // a bare "Phone", as a hand-made file has it, gives no type
     } else {
         column.role = GooglePhoneRole(heading, length, &column.group);
     }

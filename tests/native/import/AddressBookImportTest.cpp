@@ -111,6 +111,7 @@ TEST(Csv, RecordsAndColumns) {
         std::string text, contacts;
     } cases[] = {
         {"\xEF\xBB\xBFName,Mobile Phone\r\nAnn,1\r\n", "Ann|1"},
+        {"Name,Phone\nAnn,1\n", "Ann|1"},                                  // a hand-made file's bare "Phone"
         {std::string("Name,Mobile Phone\nAnn,1\n\0Bo,2\n", 30), "Ann|1"},  // a zero byte ends the text
         {" name ,MOBILE PHONE\r\n\"Lee, \"\"Al\"\" Ann\",\"555 0100\"\r\n", "Lee \"Al\" Ann|555 0100"},
         {"Name,Mobile Phone\r\n\"Ann\r\nLee\",1\rBo,2\nCy,3", "Ann Lee|1, Bo|2, Cy|3"},
@@ -129,7 +130,7 @@ TEST(Csv, RecordsAndColumns) {
         EXPECT_EQ(imported.result, ImportResult::kImported) << c.text;
         EXPECT_EQ(imported.contacts, c.contacts) << c.text;
     }
-    for (const char* text : {"Name,E-mail,Phone,Business Fax\nAnn,a@b.c,1,2\n", "", "\n\n"}) {
+    for (const char* text : {"Name,E-mail,Phones,Business Fax\nAnn,a@b.c,1,2\n", "", "\n\n"}) {
         const Imported imported = Import(text, AddressBookKind::kCsv);
         EXPECT_EQ(imported.result, ImportResult::kNotAnAddressBook) << text;
         EXPECT_EQ(imported.counts, "0/0/0/0") << text;
