@@ -113,8 +113,9 @@ void DroppedFiles::Take(HDROP drop) {
     const UINT files = queryFile(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < files && count_ < kMaxImportFiles; ++i) {
         // A path too long for the buffer is left out rather than cut.
-        const UINT length = queryFile(drop, i, names_[count_], sizeof names_[count_]);
+        const UINT length = queryFile(drop, i, nullptr, 0);
         if (length == 0 || length >= sizeof names_[count_]) continue;
+        if (queryFile(drop, i, names_[count_], sizeof names_[count_]) != length) continue;
         paths_[count_] = names_[count_];
         ++count_;
     }

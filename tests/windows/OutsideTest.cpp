@@ -88,9 +88,11 @@ TEST_F(DialerWindow, NumbersAndAddressBooksFromOutsideWaitForTheWindowAndAreSave
             Answer(ui, "ERROR"),
             "Tollwick can not use \"hello\":\nit is neither a phone number nor a .vcf or .csv address book.");
 
-        ::PostMessageA(main, WM_DROPFILES,
-                       reinterpret_cast<WPARAM>(MakeDrop({FullPath("people.csv"), FullPath("notes.txt")})),
-                       0);
+        // A path too long to hold whole is left out, not cut short.
+        const std::string tooLong = "C:\\" + std::string(2 * MAX_PATH, 'x') + ".vcf";
+        ::PostMessageA(
+            main, WM_DROPFILES,
+            reinterpret_cast<WPARAM>(MakeDrop({FullPath("people.csv"), tooLong, FullPath("notes.txt")})), 0);
         EXPECT_EQ(Answer(ui, "INFO", summary), "1 contact added.\nNot an address book: notes.txt");
         EXPECT_EQ(Dialog().Contacts().count, 3);
         ClickButton(main, IDOK);
