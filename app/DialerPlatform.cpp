@@ -3,6 +3,7 @@
 #include <mmsystem.h>
 
 #include "calling/SystemClock.h"
+#include "framework/RuntimeBinding.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -10,14 +11,10 @@ namespace {
 using PlaySoundProc = BOOL(WINAPI*)(LPCSTR sound, HMODULE module, DWORD flags);
 
 // WINMM is loaded on the first sound, not at start: under Wine it brings the
-// codec manager and COM along, a fifth of the time the window takes to show.
-// It stays loaded until the process ends.
+// codec manager and COM along before the first window. It stays loaded until
+// the process ends.
 PlaySoundProc BindPlaySound() {
-    HMODULE winmm = ::LoadLibraryA("WINMM.DLL");
-    if (winmm == nullptr) return nullptr;
-    // Through the generic function type, which every function pointer casts to.
-    return reinterpret_cast<PlaySoundProc>(
-        reinterpret_cast<void (*)()>(::GetProcAddress(winmm, "PlaySoundA")));
+    return ProcAddress<PlaySoundProc>(::LoadLibraryA("WINMM.DLL"), "PlaySoundA");
 }
 
 // A new sound cuts off one still playing. Without WINMM the keys are silent.

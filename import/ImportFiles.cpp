@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "framework/Win32.h"
+#include "framework/RuntimeBinding.h"
 #include "import/AddressBookImport.h"
 
 namespace {
@@ -94,20 +94,12 @@ private:
 using DragQueryFileProc = UINT(WINAPI*)(HDROP drop, UINT index, LPSTR file, UINT size);
 using DragFinishProc = void(WINAPI*)(HDROP drop);
 
-// Through the generic function type, which every function pointer casts to.
-template <typename Proc>
-Proc Bind(HMODULE module, const char* name) {
-    return module != nullptr
-               ? reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)))
-               : nullptr;
-}
-
 }  // namespace
 
 void DroppedFiles::Take(HDROP drop) {
     static HMODULE shell = ::LoadLibraryA("SHELL32.DLL");
-    static const DragQueryFileProc queryFile = Bind<DragQueryFileProc>(shell, "DragQueryFileA");
-    static const DragFinishProc finish = Bind<DragFinishProc>(shell, "DragFinish");
+    static const DragQueryFileProc queryFile = ProcAddress<DragQueryFileProc>(shell, "DragQueryFileA");
+    static const DragFinishProc finish = ProcAddress<DragFinishProc>(shell, "DragFinish");
     count_ = 0;
     if (queryFile == nullptr || finish == nullptr) return;
     const UINT files = queryFile(drop, 0xFFFFFFFF, nullptr, 0);
