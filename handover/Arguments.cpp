@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "import/AddressBookImport.h"
+
 namespace {
 
 char Lower(char c) {
@@ -13,11 +15,6 @@ bool StartsWithNoCase(const char* text, const char* prefix) {
         if (Lower(*text) != *prefix) return false;
     }
     return true;
-}
-
-bool EndsWithNoCase(const char* text, std::size_t length, const char* suffix) {
-    const std::size_t n = std::strlen(suffix);
-    return length >= n && StartsWithNoCase(text + length - n, suffix);
 }
 
 int HexValue(char c) {
@@ -87,7 +84,6 @@ ArgumentKind ReadArgument(const char* argument, char (&number)[kArgumentNumberSi
         Trim(number);
         return ArgumentKind::kNumber;
     }
-    if (EndsWithNoCase(argument, length, ".vcf") || EndsWithNoCase(argument, length, ".csv"))
-        return ArgumentKind::kAddressBook;
+    if (KindOfPath(argument) != AddressBookKind::kNone) return ArgumentKind::kAddressBook;
     return ArgumentKind::kUnknown;
 }
