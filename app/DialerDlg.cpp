@@ -194,7 +194,7 @@ void CDialerDlg::OnHeadingClick(NMHDR* header, LRESULT* result) {
 void CDialerDlg::OnRowClick(NMHDR* header, LRESULT* result) {
     const int slot = ClickedSlot(header);
     if (slot != kNoSlot) {
-        LoadNumber(slot);
+        LoadNumber(contacts_.slots[slot].number);
         numberEntry_.SetReplaceOnNextKey(true);
     }
     *result = 0;
@@ -203,7 +203,7 @@ void CDialerDlg::OnRowClick(NMHDR* header, LRESULT* result) {
 void CDialerDlg::OnRowDoubleClick(NMHDR* header, LRESULT* result) {
     const int slot = ClickedSlot(header);
     if (slot != kNoSlot) {
-        LoadNumber(slot);
+        LoadNumber(contacts_.slots[slot].number);
         OnDial();
     }
     *result = 0;
@@ -218,8 +218,8 @@ int CDialerDlg::ClickedSlot(const NMHDR* header) const {
     return RowSlot(contacts_, rows_, reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem);
 }
 
-void CDialerDlg::LoadNumber(int slot) {
-    numberEntry_.SetNumber(contacts_.slots[slot].number);
+void CDialerDlg::LoadNumber(const char* number) {
+    numberEntry_.SetNumber(number);
     RedrawDisplay();
 }
 
@@ -320,9 +320,8 @@ void CDialerDlg::TakeArguments(const HandoverArguments& arguments) {
         char number[kArgumentNumberSize];
         switch (ReadArgument(arguments.At(i), number)) {
             case ArgumentKind::kNumber:
-                numberEntry_.SetNumber(number);
+                LoadNumber(number);
                 numberEntry_.SetReplaceOnNextKey(true);
-                RedrawDisplay();
                 FocusControl(IDC_DIAL);
                 break;
             case ArgumentKind::kAddressBook:

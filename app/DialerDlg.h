@@ -73,8 +73,9 @@ private:
     // The contact of the selected row; with none selected, the focus goes
     // to Dial and the answer is kNoSlot.
     int SelectedSlotOrFocusDial();
-    // Copies a contact's number into the dial number and shows it.
-    void LoadNumber(int slot);
+    // Copies a number (a contact's, or one from outside) into the dial
+    // number, bounded, and shows it with its contact's name.
+    void LoadNumber(const char* number);
     static void CALLBACK DialerWatchTimerProc(HWND window, UINT message, UINT_PTR timerId, DWORD time);
     bool IsKeypadKey(HWND window) const;
 
