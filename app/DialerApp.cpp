@@ -31,7 +31,9 @@ BOOL CDialerApp::InitInstance() {
 }
 
 BOOL CDialerApp::ProcessMessageFilter(int code, MSG* message) {
-    if (forwardCharTarget_ != nullptr && message->message == WM_CHAR &&
+    // Only dialog message processing: a menu of the window being tracked
+    // (MSGF_MENU) needs its characters, its access keys, for itself.
+    if (code == MSGF_DIALOGBOX && forwardCharTarget_ != nullptr && message->message == WM_CHAR &&
         (message->hwnd == forwardCharTarget_ || ::IsChild(forwardCharTarget_, message->hwnd))) {
         ::SendMessageA(forwardCharTarget_, WM_CHAR, message->wParam, message->lParam);
         return TRUE;

@@ -5,6 +5,9 @@
 #include <cstdio>
 
 #include "app/DialerApp.h"
+#include "commands/Clipboard.h"
+#include "commands/FileDialogs.h"
+#include "commands/Menus.h"
 #include "calling/TapiLibrary.h"
 #include "calling/UnknownNumberDlg.h"
 #include "calling/WindowScan.h"
@@ -17,6 +20,7 @@
 #include "ui/ContactDlg.h"
 #include "ui/ContactList.h"
 #include "ui/ContactRows.h"
+#include "ui/SearchSetting.h"
 
 namespace {
 
@@ -55,6 +59,14 @@ ON_COMMAND(IDC_NEW, OnNewContact)
 ON_COMMAND(IDC_EDIT, OnEditContact)
 ON_COMMAND(IDC_DELETE, OnDeleteContact)
 ON_COMMAND(IDC_CREDITS, OnShowAbout)
+ON_WM_SYSCOMMAND()
+ON_WM_CONTEXTMENU()
+ON_COMMAND(ID_PASTE, OnPaste)
+ON_COMMAND(ID_COPY, OnCopy)
+ON_COMMAND(ID_COPY_NUMBER, OnCopyNumber)
+ON_COMMAND(ID_DIAL_CONTACT, OnDialContact)
+ON_COMMAND(ID_IMPORT, OnImport)
+ON_COMMAND(ID_FIND_AS_YOU_TYPE, OnToggleFindAsYouType)
 END_MESSAGE_TABLE()
 
 CDialerDlg::CDialerDlg()
@@ -101,6 +113,10 @@ BOOL CDialerDlg::OnInitDialog() {
     hashButton_.AutoLoad(IDC_HASH, this);
     creditsButton_.AutoLoad(IDC_CREDITS, this);
 
+    AddCommandsToSystemMenu(m_hWnd);
+    search_.SetEnabled(ReadFindAsYouType());
+    CheckSystemMenuItem(m_hWnd, IDM_SYSTEM_FIND_AS_YOU_TYPE, search_.Enabled());
+
     contactsFile_.Load(contacts_, *this);
     InitList(list_, imageList_);
     contacts_.sortMode = kSortCallsDescending;
@@ -121,6 +137,14 @@ BOOL CDialerDlg::PreTranslateMessage(MSG* message) {
     if (message->message == WM_KEYDOWN && message->wParam == VK_ESCAPE && numberEntry_.Number()[0] != '\0') {
         numberEntry_.Clear();
         return FALSE;
+    }
+    // Ctrl+V and the like, before they become control characters.
+    if (message->message == WM_KEYDOWN) {
+        if (const int command = CommandOfKey(static_cast<unsigned>(message->wParam), ::GetKeyState(VK_CONTROL) < 0,
+                                             ::GetKeyState(VK_SHIFT) < 0)) {
+            SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
+            return TRUE;
+        }
     }
     // Typing moves the focus onto the keypad, where Space would press the
     // focused key and repeat its digit; a space between digit groups must
@@ -167,7 +191,8 @@ HCURSOR CDialerDlg::OnQueryDragIcon() {
 }
 
 void CDialerDlg::OnChar(UINT character, UINT, UINT) {
-    numberEntry_.CharacterHandler(static_cast<unsigned char>(character), contacts_);
+    numberEntry_.CharacterHandler(static_cast<unsigned char>(character), contacts_,
+                                  rows_.filtered ? rows_.letterSlots : nullptr);
 }
 
 // Reactivation leaves the focus where it is: no default processing.
@@ -201,12 +226,14 @@ void CDialerDlg::OnRowClick(NMHDR* header, LRESULT* result) {
 }
 
 void CDialerDlg::OnRowDoubleClick(NMHDR* header, LRESULT* result) {
-    const int slot = ClickedSlot(header);
-    if (slot != kNoSlot) {
-        LoadNumber(contacts_.slots[slot].number);
-        OnDial();
-    }
+    DialSlot(ClickedSlot(header));
     *result = 0;
+}
+
+void CDialerDlg::DialSlot(int slot) {
+    if (slot == kNoSlot) return;
+    LoadNumber(contacts_.slots[slot].number);
+    OnDial();
 }
 
 void CDialerDlg::OnRowText(NMHDR* header, LRESULT* result) {
@@ -218,8 +245,8 @@ int CDialerDlg::ClickedSlot(const NMHDR* header) const {
     return RowSlot(contacts_, rows_, reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem);
 }
 
-void CDialerDlg::LoadNumber(const char* number) {
-    numberEntry_.SetNumber(number);
+void CDialerDlg::LoadNumber(const char* number, bool typed) {
+    numberEntry_.SetNumber(number, typed);
     RedrawDisplay();
 }
 
@@ -263,6 +290,56 @@ int CDialerDlg::SelectedSlotOrFocusDial() {
 void CDialerDlg::OnShowAbout() {
     CAboutDlg about;
     about.DoModal();
+}
+
+void CDialerDlg::OnSysCommand(UINT choice) {
+    if (const int command = CommandOfSystemChoice(choice)) {
+        SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
+    } else {
+        Default();
+    }
+}
+
+void CDialerDlg::OnContextMenu(HWND window, int x, int y, bool fromKeyboard) {
+    OpenContextMenu(m_hWnd, window, list_.m_hWnd, x, y, fromKeyboard, numberEntry_.Number()[0] != '\0');
+}
+
+// A pasted number may want an extension or a missing digit: the next key
+// adds to it. Text without a number changes nothing.
+void CDialerDlg::OnPaste() {
+    char number[kNumberFieldLimit + 1];
+    if (!PastedNumber(m_hWnd, number, sizeof number)) {
+        ::MessageBeep(MB_OK);
+        return;
+    }
+    numberEntry_.SetReplaceOnNextKey(false);
+    LoadNumber(number, true);
+    FocusControl(IDC_DIAL);
+}
+
+void CDialerDlg::OnCopy() {
+    if (numberEntry_.Number()[0] != '\0') CopyTextToClipboard(m_hWnd, numberEntry_.Number());
+}
+
+void CDialerDlg::OnCopyNumber() {
+    const int slot = RowSlot(contacts_, rows_, FirstSelectedRow(list_));
+    if (slot != kNoSlot) CopyTextToClipboard(m_hWnd, contacts_.slots[slot].number);
+}
+
+void CDialerDlg::OnDialContact() {
+    DialSlot(RowSlot(contacts_, rows_, FirstSelectedRow(list_)));
+}
+
+void CDialerDlg::OnImport() {
+    static ChosenFiles files;
+    if (files.Choose(m_hWnd)) ImportAddressBooks(files.Paths(), files.Count());
+}
+
+void CDialerDlg::OnToggleFindAsYouType() {
+    search_.SetEnabled(!search_.Enabled());
+    WriteFindAsYouType(search_.Enabled());
+    CheckSystemMenuItem(m_hWnd, IDM_SYSTEM_FIND_AS_YOU_TYPE, search_.Enabled());
+    RefillList();
 }
 
 void CALLBACK CDialerDlg::DialerWatchTimerProc(HWND, UINT, UINT_PTR, DWORD) {
@@ -396,6 +473,7 @@ bool CDialerDlg::AskYesNo(const char* text, const char* caption) {
 
 void CDialerDlg::RedrawDisplay() {
     display_.Redraw(m_hWnd, numberEntry_.Number(), contacts_);
+    if (search_.Follow(numberEntry_.Number(), numberEntry_.Composing())) ::RefillList(list_, contacts_, search_, &rows_);
 }
 
 int CDialerDlg::RunUnknownNumberDialog(Contact& target, NumberEntry& entry, bool tableFull) {
@@ -409,7 +487,8 @@ std::int32_t CDialerDlg::RequestMakeCall(const char* destination, const char* ap
 }
 
 void CDialerDlg::RefillList() {
-    ::RefillList(list_, contacts_, &rows_);
+    search_.Follow(numberEntry_.Number(), numberEntry_.Composing());
+    ::RefillList(list_, contacts_, search_, &rows_);
 }
 
 void CDialerDlg::ScanDialerWindows(DialerWindows* found) {

@@ -10,6 +10,7 @@
 #include "framework/Dialog.h"
 #include "handover/HandoverMessage.h"
 #include "ui/ContactRows.h"
+#include "ui/ContactSearch.h"
 
 class CDialerApp;
 
@@ -68,14 +69,25 @@ private:
     void OnEditContact();
     void OnDeleteContact();
     void OnShowAbout();
+    void OnSysCommand(UINT choice);
+    void OnContextMenu(HWND window, int x, int y, bool fromKeyboard);
+    void OnPaste();
+    void OnCopy();
+    void OnCopyNumber();
+    void OnDialContact();
+    void OnImport();
+    void OnToggleFindAsYouType();
+    // Loads a contact's number and dials it, as a double-click on its row.
+    void DialSlot(int slot);
     // The contact of a clicked row, or kNoSlot.
     int ClickedSlot(const NMHDR* header) const;
     // The contact of the selected row; with none selected, the focus goes
     // to Dial and the answer is kNoSlot.
     int SelectedSlotOrFocusDial();
     // Copies a number (a contact's, or one from outside) into the dial
-    // number, bounded, and shows it with its contact's name.
-    void LoadNumber(const char* number);
+    // number, bounded, and shows it with its contact's name. A pasted
+    // number counts as typed.
+    void LoadNumber(const char* number, bool typed = false);
     static void CALLBACK DialerWatchTimerProc(HWND window, UINT message, UINT_PTR timerId, DWORD time);
     bool IsKeypadKey(HWND window) const;
 
@@ -127,6 +139,7 @@ private:
     DialerPlatform platform_;
     ContactTable contacts_;
     ListRows rows_;  // what the list shows of contacts_
+    ContactSearch search_;
     ContactsKeeper contactsFile_;
     NumberDisplay display_;
     DialerWatch watch_;

@@ -42,6 +42,7 @@ void NumberEntry::EnterCharacter(unsigned char c) {
     std::size_t length = std::strlen(number_);
     if (c == '\b' && length > 0) {
         number_[length - 1] = '\0';
+        typed_ = true;
         host_.RedrawDisplay();
         return;
     }
@@ -61,6 +62,7 @@ void NumberEntry::EnterCharacter(unsigned char c) {
         } else if (length < kDialNumberMaxTyped) {
             number_[length] = static_cast<char>(c);
             number_[length + 1] = '\0';
+            typed_ = true;
             host_.RedrawDisplay();
         }
     }
@@ -71,9 +73,9 @@ void NumberEntry::EnterCharacter(unsigned char c) {
     }
 }
 
-void NumberEntry::CharacterHandler(unsigned char c, const ContactTable& table) {
+void NumberEntry::CharacterHandler(unsigned char c, const ContactTable& table, const int* shownSlots) {
     if (c >= 'A' && c <= 'T') {
-        const int slot = table.SpeedDialSlot(c - 'A');
+        const int slot = shownSlots != nullptr ? shownSlots[c - 'A'] : table.SpeedDialSlot(c - 'A');
         if (slot == kNoSlot) return;
         host_.PlayKeySound(IDW_CLICK);
         SetNumber(table.slots[slot].number);
@@ -89,8 +91,9 @@ void NumberEntry::Clear() {
     host_.RedrawDisplay();
 }
 
-void NumberEntry::SetNumber(const char* text) {
+void NumberEntry::SetNumber(const char* text, bool typed) {
     CopyText(number_, text);
+    typed_ = typed;
 }
 
 void NumberEntry::SetCalledParty(const char* text) {

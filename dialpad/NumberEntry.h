@@ -48,14 +48,21 @@ public:
     // One character from a keypad button or the keyboard.
     void EnterCharacter(unsigned char c);
     // Every character typed in the main window: shifted A-T load the number
-    // at that list position, anything else goes to EnterCharacter.
-    void CharacterHandler(unsigned char c, const ContactTable& table);
+    // at that list position, anything else goes to EnterCharacter. While the
+    // list shows only some contacts, `shownSlots` holds the slot of each of
+    // the letters A-T, kNoSlot where no row carries it, and the letters go
+    // by it instead.
+    void CharacterHandler(unsigned char c, const ContactTable& table, const int* shownSlots = nullptr);
     // The Clear button and Escape: click, empty number, redraw.
     void Clear();
 
     const char* Number() const { return number_; }
-    // Replaces the dial number, keeping at most what the buffer holds.
-    void SetNumber(const char* text);
+    // Replaces the dial number, keeping at most what the buffer holds. A
+    // pasted number counts as typed; one loaded from a contact does not.
+    void SetNumber(const char* text, bool typed = false);
+    // Whether the user is composing the number: it is not empty, was typed or
+    // pasted rather than loaded, and the next key does not start a new one.
+    bool Composing() const { return typed_ && number_[0] != '\0' && !replaceOnNextKey_; }
 
     const char* CalledParty() const { return calledParty_; }
     void SetCalledParty(const char* text);
@@ -68,4 +75,5 @@ private:
     char number_[kDialNumberSize] = {};
     char calledParty_[kCalledPartySize] = {};
     bool replaceOnNextKey_ = false;
+    bool typed_ = false;
 };

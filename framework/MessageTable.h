@@ -88,6 +88,19 @@ private:
 #define ON_WM_ENABLE() {WM_ENABLE, 0, 0, 0, TOLLWICK_HANDLER(self->OnEnable(wParam != FALSE); return 0;)},
 #define ON_WM_DROPFILES() \
     {WM_DROPFILES, 0, 0, 0, TOLLWICK_HANDLER(self->OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;)},
+// void OnSysCommand(UINT choice): a choice of the window's system menu.
+#define ON_WM_SYSCOMMAND() \
+    {WM_SYSCOMMAND, 0, 0, 0, TOLLWICK_HANDLER(self->OnSysCommand(static_cast<UINT>(wParam)); return 0;)},
+// void OnContextMenu(HWND window, int x, int y, bool fromKeyboard): a right
+// click at a screen point, or the context-menu key (no point). The check
+// looks at the low 32 bits, as 64-bit Wine sets only those.
+#define ON_WM_CONTEXTMENU()                                                                              \
+    {WM_CONTEXTMENU, 0, 0, 0,                                                                            \
+     TOLLWICK_HANDLER(self->OnContextMenu(reinterpret_cast<HWND>(wParam),                                \
+                                          static_cast<short>(LOWORD(lParam)),                            \
+                                          static_cast<short>(HIWORD(lParam)),                            \
+                                          (static_cast<DWORD_PTR>(lParam) & 0xFFFFFFFFu) == 0xFFFFFFFFu); \
+                      return 0;)},
 // A message of the program's own: LRESULT Handler(WPARAM wParam, LPARAM lParam).
 #define ON_MESSAGE(message, handler) {message, 0, 0, 0, TOLLWICK_HANDLER(return self->handler(wParam, lParam);)},
 #define ON_WM_QUERYDRAGICON() \

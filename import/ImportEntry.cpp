@@ -44,10 +44,8 @@ char Fold(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
 }
 
-enum class NumberFit { kNoDigit, kTooLong, kFits };
+}  // namespace
 
-// Keeps what a dialled number can hold: digits, "+*#-()." and single spaces
-// between them. Over the limit it loses its spaces first.
 NumberFit CleanNumber(const char* text, int length, char (&number)[kNumberFieldLimit + 1]) {
     char kept[kImportValueSize];
     int n = 0;
@@ -76,8 +74,6 @@ NumberFit CleanNumber(const char* text, int length, char (&number)[kNumberFieldL
     number[n] = '\0';
     return NumberFit::kFits;
 }
-
-}  // namespace
 
 bool IsUtf8(const char* text, std::size_t length) {
     const auto* s = reinterpret_cast<const unsigned char*>(text);

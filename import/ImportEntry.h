@@ -34,6 +34,12 @@ int TrimmedLength(const char* text, int length, int* start);
 bool StartsWithNoCase(const char* text, int length, const char* prefix);
 bool EqualsNoCase(const char* text, int length, const char* word);
 
+enum class NumberFit { kNoDigit, kTooLong, kFits };
+
+// Keeps what a dialled number can hold: digits, "+*#-()." and single spaces
+// between them. Over the limit it loses its spaces first.
+NumberFit CleanNumber(const char* text, int length, char (&number)[kNumberFieldLimit + 1]);
+
 // A run of bytes inside a larger text.
 struct TextPiece {
     const char* text;

@@ -36,6 +36,24 @@
 #define IDC_CALLS 1025
 #define IDC_JUST_DIAL 1026
 
+// Commands that menus and keys run besides the buttons
+#define ID_IMPORT 1100
+#define ID_FIND_AS_YOU_TYPE 1101
+#define ID_PASTE 1102
+#define ID_COPY 1103
+#define ID_COPY_NUMBER 1104
+#define ID_DIAL_CONTACT 1105
+
+// Items of the window's system menu: multiples of 16 below 0xF000, as the
+// system wants its menu's ids
+#define IDM_SYSTEM_IMPORT 0x0200
+#define IDM_SYSTEM_FIND_AS_YOU_TYPE 0x0230
+#define IDM_SYSTEM_ABOUT 0x0240
+
+// Menus: the system menu's additions, and the contact and display menus
+#define IDR_SYSTEM_MENU 140
+#define IDR_CONTEXT_MENUS 141
+
 // Pictures, strings and tables by number
 #define IDB_ABOUT 188
 #define IDS_ABOUT 101

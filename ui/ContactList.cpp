@@ -21,9 +21,9 @@ void InitList(CListCtrl& list, const CImageList& images) {
     list.InsertColumn(2, "Calls", LVCFMT_LEFT, window.right - window.left - kCallsColumnInset, 2);
 }
 
-void RefillList(CListCtrl& list, ContactTable& table, ListRows* rows) {
+void RefillList(CListCtrl& list, ContactTable& table, const ContactSearch& search, ListRows* rows) {
     table.Reorder();
-    MapRows(table, rows);
+    search.MapRows(table, rows);
     list.DeleteAllItems();  // and with them the selection
     list.SetItemCount(rows->count);
     ::InvalidateRect(list.m_hWnd, nullptr, TRUE);
@@ -35,6 +35,7 @@ void ShowRow(const ContactTable& table, const ListRows& rows, int iconIndex, LVI
         if ((item->mask & LVIF_TEXT) && item->cchTextMax > 0) item->pszText[0] = '\0';
         return;
     }
+    if (rows.filtered) FormatRowText(item->iItem, table.slots[row.slot].name, row.text);
     if (item->mask & LVIF_IMAGE) item->iImage = iconIndex;
     if (!(item->mask & LVIF_TEXT) || item->cchTextMax <= 0) return;
     const char* text = item->iSubItem == 0 ? row.text : item->iSubItem == 1 ? row.number : row.calls;

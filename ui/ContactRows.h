@@ -38,6 +38,10 @@ void FormatCalls(std::int32_t calls, char (&text)[kCallsTextSize]);
 struct ListRows {
     int count = 0;
     int positions[kMaxContacts] = {};
+    // Set when the rows are a search's: the speed-dial letters then follow
+    // the rows shown, and letterSlots holds each letter's contact.
+    bool filtered = false;
+    int letterSlots[kSpeedDialPositions] = {};
 };
 
 // Records which positions of the ordered table get rows.

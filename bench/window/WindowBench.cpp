@@ -178,10 +178,11 @@ void Measure(HWND main, int rounds, Results* results) {
     InitList(floorList, images);
     ContactTable& table = *new ContactTable(dialog.Contacts());
     ListRows& rows = *new ListRows;
+    const ContactSearch everyone;
     std::vector<double> refills, rawRefills;
     for (int round = 0; round < rounds; ++round) {
         refills.push_back(MicrosPerCall(1, 3, [&] {
-            RefillList(list, table, &rows);
+            RefillList(list, table, everyone, &rows);
             ::UpdateWindow(ours);
         }));
         rawRefills.push_back(MicrosPerCall(1, 3, [&] { RawRefill(floor, table); }));

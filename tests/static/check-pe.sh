@@ -17,7 +17,7 @@ expect 'file format pei-i386' "not a PE file for i386"
 expect '^Magic[[:space:]]+010b' "not PE32"
 expect '^Subsystem[[:space:]]+00000002' "not a Windows GUI program"
 
-allowed=' KERNEL32.DLL USER32.DLL GDI32.DLL COMCTL32.DLL WINMM.DLL SHELL32.DLL MSVCRT.DLL '
+allowed=' KERNEL32.DLL USER32.DLL GDI32.DLL COMCTL32.DLL ADVAPI32.DLL WINMM.DLL SHELL32.DLL MSVCRT.DLL '
 imports="$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr '[:lower:]' '[:upper:]')"
 [ -n "$imports" ] || { echo "FAIL: no imports found" >&2; status=1; }
 for dll in $imports; do

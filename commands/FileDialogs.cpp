@@ -1,0 +1,62 @@
+#include "commands/FileDialogs.h"
+
+#include <commdlg.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "contacts/TextCopy.h"
+#include "framework/RuntimeBinding.h"
+
+namespace {
+
+using GetOpenFileNameProc = BOOL(WINAPI*)(OPENFILENAMEA* dialog);
+
+GetOpenFileNameProc BindGetOpenFileName() {
+    return ProcAddress<GetOpenFileNameProc>(::LoadLibraryA("COMDLG32.DLL"), "GetOpenFileNameA");
+}
+
+constexpr char kAddressBookFilter[] = "Address books (*.vcf;*.csv)\0*.vcf;*.csv\0All files (*.*)\0*.*\0";
+
+// The folder the last Open dialog of the run ended in.
+char lastFolder[MAX_PATH];
+
+}  // namespace
+
+bool ChosenFiles::Choose(HWND owner) {
+    static const GetOpenFileNameProc getOpenFileName = BindGetOpenFileName();
+    count_ = 0;
+    if (getOpenFileName == nullptr) return false;
+    buffer_[0] = '\0';
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = kAddressBookFilter;
+    dialog.lpstrFile = buffer_;
+    dialog.nMaxFile = sizeof buffer_;
+    dialog.lpstrInitialDir = lastFolder[0] != '\0' ? lastFolder : nullptr;
+    dialog.lpstrTitle = "Import address book";
+    dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (!getOpenFileName(&dialog)) return false;
+    buffer_[sizeof buffer_ - 1] = '\0';
+    buffer_[sizeof buffer_ - 2] = '\0';
+    // One file: its full path. Several: the folder, then each file's name,
+    // each ended by a zero, the whole ended by a second zero.
+    const char* folder = buffer_;
+    const char* name = folder + std::strlen(folder) + 1;
+    if (*name == '\0') {
+        CopyText(names_[0], folder);
+        paths_[count_++] = names_[0];
+        if (dialog.nFileOffset > 0 && dialog.nFileOffset < sizeof lastFolder)
+            CopyText(lastFolder, dialog.nFileOffset, folder);
+        return true;
+    }
+    CopyText(lastFolder, folder);
+    for (; *name != '\0' && count_ < kMaxChosenFiles; name += std::strlen(name) + 1) {
+        const int length = std::snprintf(names_[count_], MAX_PATH, "%s\\%s", folder, name);
+        if (length <= 0 || length >= MAX_PATH) continue;  // a cut path would name another file
+        paths_[count_] = names_[count_];
+        ++count_;
+    }
+    return count_ > 0;
+}
