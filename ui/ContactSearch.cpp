@@ -10,7 +10,8 @@ namespace {
 // signs among them (multiplication and division), which separate words.
 constexpr char kBaseLetters[] = "AAAAAAACEEEEIIIIDNOOOOO_OUUUUYTSAAAAAAACEEEEIIIIDNOOOOO_OUUUUYTY";
 
-// The keypad digit a character of a name spells, or 0 for a separator.
+}  // namespace
+
 char SpelledDigit(unsigned char c) {
     if (c >= '0' && c <= '9') return static_cast<char>(c);
     if (c >= 0xC0) c = static_cast<unsigned char>(kBaseLetters[c - 0xC0]);
@@ -23,6 +24,8 @@ char SpelledDigit(unsigned char c) {
     }
     return KeypadDigit(c);
 }
+
+namespace {
 
 bool StartsWith(const char* text, int length, const DigitKey& prefix) {
     return length >= prefix.Length() && std::memcmp(text, prefix.Digits(), prefix.Length()) == 0;

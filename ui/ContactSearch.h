@@ -14,6 +14,9 @@
 // itself; every other character separates words. No digits find everyone.
 bool ContactMatches(const Contact& contact, const DigitKey& typed);
 
+// The keypad digit a character of a name spells, or 0 for a separator.
+char SpelledDigit(unsigned char c);
+
 // The user's choice, and which contacts the list shows because of it.
 class ContactSearch {
 public:

@@ -58,6 +58,7 @@ void RawRedraw(HWND window, HDC strip, HDC background) {
 
 struct Results {
     double redraw, rawRedraw, key, rawKey;
+    double spelledKey, spelledKeyFound;
     double refill, rawRefill;
     double dialWallMs, dialCpuMs;
 };
@@ -148,6 +149,30 @@ void Measure(HWND main, int rounds, Results* results) {
     results->key = keys[keys.size() / 2];
     results->rawKey = rawKeys[rawKeys.size() / 2];
 
+    // The same keys with find-as-you-type off and on: the digits of CONTACT,
+    // which every stored name begins with, so that each key refills and
+    // repaints the whole list.
+    HWND list = ::GetDlgItem(main, IDC_CONTACT_LIST);
+    const auto spellKey = [&] {
+        ::SendMessageA(main, WM_CHAR, "2668228"[typed % 7], 1);
+        ::UpdateWindow(main);
+        ::UpdateWindow(list);
+        if (++typed % 7 == 0) ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_CLEAR, BN_CLICKED), 0);
+    };
+    const auto toggleSearch = [&] { ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(ID_FIND_AS_YOU_TYPE, 0), 0); };
+    std::vector<double> spelled, found;
+    for (int r = 0; r < rounds; ++r) {
+        typed = 0;
+        spelled.push_back(MicrosPerCall(1, 21, spellKey));
+        toggleSearch();
+        found.push_back(MicrosPerCall(1, 21, spellKey));
+        toggleSearch();
+    }
+    std::sort(spelled.begin(), spelled.end());
+    std::sort(found.begin(), found.end());
+    results->spelledKey = spelled[spelled.size() / 2];
+    results->spelledKeyFound = found[found.size() / 2];
+
     ::DeleteDC(strip);
     ::DeleteDC(background);
     ::DeleteObject(stripPicture);
@@ -178,7 +203,7 @@ void Measure(HWND main, int rounds, Results* results) {
     InitList(floorList, images);
     ContactTable& table = *new ContactTable(dialog.Contacts());
     ListRows& rows = *new ListRows;
-    const ContactSearch everyone;
+    const ContactSearch everyone;  // find-as-you-type off
     std::vector<double> refills, rawRefills;
     for (int round = 0; round < rounds; ++round) {
         refills.push_back(MicrosPerCall(1, 3, [&] {
@@ -233,6 +258,9 @@ int main(int argc, char** argv) {
     std::printf("  a typed key: entry, sound, focus, redraw %8.1f   (target <= 1000)\n", results.key);
     std::printf("  the same calls made raw (floor)          %8.1f   ratio %.2f\n", results.rawKey,
                 results.key / results.rawKey);
+    std::printf("  a typed key, find-as-you-type off        %8.1f\n", results.spelledKey);
+    std::printf("  the same key, find-as-you-type on        %8.1f   ratio %.2f (target <= 1.50)\n",
+                results.spelledKeyFound, results.spelledKeyFound / results.spelledKey);
     std::printf("  RefillList and repaint, 500 contacts     %8.1f\n", results.refill);
     std::printf("  the rows sent raw and painted (floor)    %8.1f   ratio %.2f (target <= 1.50)\n",
                 results.rawRefill, results.refill / results.rawRefill);
