@@ -130,7 +130,7 @@ AddressBookKind KindOfPath(const char* path) {
 ImportResult ImportAddressBook(const char* data, std::size_t size, AddressBookKind kind, ContactTable& table,
                                ImportHost& host, ImportCounts& counts) {
     if (data == nullptr) size = 0;
-    // Notepad's "Unicode" and some phones write UTF-16: read as its UTF-8,
+    // Notepad's "Unicode" and some exports are UTF-16: read as its UTF-8,
     // which the readers and the code-page conversion know already.
     const bool littleEndian = size >= 2 && std::memcmp(data, "\xFF\xFE", 2) == 0;
     if (littleEndian || (size >= 2 && std::memcmp(data, "\xFE\xFF", 2) == 0)) {

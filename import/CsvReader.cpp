@@ -245,6 +245,7 @@ constexpr const char* kPhoneHeadings[] = {
     "[outro telefone]",
 };
 
+// A-Z to a-z, as the headings of the tables are written.
 char Fold(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
 }
@@ -282,7 +283,7 @@ bool MatchHeading(const char* heading, int length, const char* pattern, Column& 
 }
 
 // "Mobile Phone", "Business Fax": the type is the heading without " Phone",
-// or all of it.
+// or all of it, as much as the column keeps.
 bool IsTypedPhoneHeading(const char* heading, int length, Column& column) {
     const int phone = length - 6, fax = length - 4;
     int n = 0;
@@ -291,7 +292,8 @@ bool IsTypedPhoneHeading(const char* heading, int length, Column& column) {
     } else if (fax > 0 && EqualsNoCase(heading + fax, 4, " fax")) {
         n = length;
     }
-    if (n == 0 || n >= kColumnTypeSize) return false;
+    if (n == 0) return false;
+    if (n > kColumnTypeSize - 1) n = kColumnTypeSize - 1;
     std::memcpy(column.type, heading, n);
     column.type[n] = '\0';
     return true;
@@ -317,6 +319,7 @@ bool IsPhoneHeading(const char* heading, int length, Column& column) {
     return true;
 }
 
+// What a column holds, by its heading.
 void Classify(const char* cell, int length, Column& column) {
     int start;
     length = TrimmedLength(cell, length, &start);
