@@ -102,8 +102,19 @@ std::size_t ReadMemory(void* source, char* buffer, std::size_t capacity) {
     return n;
 }
 
-std::size_t ReadFile(void* source, char* buffer, std::size_t capacity) {
-    return std::fread(buffer, 1, capacity, static_cast<std::FILE*>(source));
+// The open contacts file, read through the host, and whether a read failed.
+struct HostFile {
+    ContactsFileHost& host;
+    std::FILE* file;
+    bool failed;
+};
+
+// The host's next block for the cursor; after a failed read, the end.
+std::size_t ReadHostFile(void* source, char* buffer, std::size_t capacity) {
+    auto* file = static_cast<HostFile*>(source);
+    std::size_t read = 0;
+    if (!file->failed && !file->host.ReadFileBlock(file->file, buffer, capacity, &read)) file->failed = true;
+    return file->failed ? 0 : read < capacity ? read : capacity;
 }
 
 bool WriteFile(void* sink, const char* bytes, std::size_t length) {
@@ -229,11 +240,11 @@ ReadOutcome Read(ContactTable& table, ContactsFileHost& host) {
         }
         host.WaitBeforeRetry(kOpenRetryStepMs);
     }
-    TextCursor cursor(ReadFile, file);
+    HostFile source{host, file, false};
+    TextCursor cursor(ReadHostFile, &source);
     Parse(cursor, table);
-    const bool failed = std::ferror(file) != 0;
     std::fclose(file);
-    if (!failed) return ReadOutcome::kLoaded;
+    if (!source.failed) return ReadOutcome::kLoaded;
     // Half a list would be saved over the whole one at the end: show none.
     Empty(table);
     host.ShowMessage(kUnreadableMessage, "ERROR", kMessageOk | kMessageIconExclamation);

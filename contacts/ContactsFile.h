@@ -29,6 +29,14 @@ public:
     virtual bool IsMissing(const char* path) = 0;
     // Sleeps between two tries to open a file that another program holds.
     virtual void WaitBeforeRetry(int milliseconds) = 0;
+    // Reads the next block of the open contacts file, its length in *read
+    // (0 at the end); false when the read failed. fread unless overridden.
+    // Defined here: a key function in the library, built without RTTI, would
+    // leave the class without type information for test hosts built with it.
+    virtual bool ReadFileBlock(std::FILE* file, char* buffer, std::size_t capacity, std::size_t* read) {
+        *read = std::fread(buffer, 1, capacity, file);
+        return std::ferror(file) == 0;
+    }
 
 protected:
     ~ContactsFileHost() = default;

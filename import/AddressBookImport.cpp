@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <new>
 
 #include "import/AddressBookReaders.h"
 
@@ -67,6 +69,54 @@ private:
     bool ended_ = false;
 };
 
+// The UTF-8 bytes of one code point.
+std::size_t PutUtf8(unsigned long code, char* out) {
+    if (code < 0x80) {
+        out[0] = static_cast<char>(code);
+        return 1;
+    }
+    if (code < 0x800) {
+        out[0] = static_cast<char>(0xC0 | code >> 6);
+        out[1] = static_cast<char>(0x80 | (code & 0x3F));
+        return 2;
+    }
+    if (code < 0x10000) {
+        out[0] = static_cast<char>(0xE0 | code >> 12);
+        out[1] = static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        out[2] = static_cast<char>(0x80 | (code & 0x3F));
+        return 3;
+    }
+    out[0] = static_cast<char>(0xF0 | code >> 18);
+    out[1] = static_cast<char>(0x80 | (code >> 12 & 0x3F));
+    out[2] = static_cast<char>(0x80 | (code >> 6 & 0x3F));
+    out[3] = static_cast<char>(0x80 | (code & 0x3F));
+    return 4;
+}
+
+// UTF-16 text after its byte-order mark as UTF-8, up to a zero character;
+// a surrogate without its partner becomes U+FFFD. `out` holds three bytes
+// for each two of the text.
+std::size_t Utf16ToUtf8(const char* text, std::size_t size, bool bigEndian, char* out) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    const auto unit = [&](std::size_t i) -> unsigned long {
+        return bigEndian ? bytes[i] << 8 | bytes[i + 1] : bytes[i + 1] << 8 | bytes[i];
+    };
+    std::size_t n = 0;
+    for (std::size_t i = 0; i + 1 < size; i += 2) {
+        unsigned long code = unit(i);
+        if (code == 0) break;
+        if (code >= 0xD800 && code <= 0xDBFF && i + 3 < size && unit(i + 2) >= 0xDC00 &&
+            unit(i + 2) <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (code >= 0xD800 && code <= 0xDFFF) {
+            code = 0xFFFD;
+        }
+        n += PutUtf8(code, out + n);
+    }
+    return n;
+}
+
 }  // namespace
 
 AddressBookKind KindOfPath(const char* path) {
@@ -80,6 +130,17 @@ AddressBookKind KindOfPath(const char* path) {
 ImportResult ImportAddressBook(const char* data, std::size_t size, AddressBookKind kind, ContactTable& table,
                                ImportHost& host, ImportCounts& counts) {
     if (data == nullptr) size = 0;
+    // Notepad's "Unicode" and some exports are UTF-16: read as its UTF-8,
+    // which the readers and the code-page conversion know already.
+    const bool littleEndian = size >= 2 && std::memcmp(data, "\xFF\xFE", 2) == 0;
+    if (littleEndian || (size >= 2 && std::memcmp(data, "\xFE\xFF", 2) == 0)) {
+        const std::size_t units = (size - 2) / 2;
+        if (units > (static_cast<std::size_t>(-1) - 1) / 3) return ImportResult::kUnreadable;
+        std::unique_ptr<char[]> text(new (std::nothrow) char[units * 3 + 1]);
+        if (text == nullptr) return ImportResult::kUnreadable;
+        const std::size_t length = Utf16ToUtf8(data + 2, size - 2, !littleEndian, text.get());
+        return ImportAddressBook(text.get(), length, kind, table, host, counts);
+    }
     // A zero byte ends the text, as it ends the contacts file's.
     if (const void* zero = size > 0 ? std::memchr(data, '\0', size) : nullptr) {
         size = static_cast<std::size_t>(static_cast<const char*>(zero) - data);

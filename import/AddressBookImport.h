@@ -36,14 +36,18 @@ struct ImportCounts {
     int didNotFit;      // numbers over 28 characters, past 32 on a card or row, or with the list full
 };
 
-enum class ImportResult { kImported, kNotAnAddressBook };
+enum class ImportResult { kImported, kNotAnAddressBook, kUnreadable };
 
-// Appends one contact, with 0 calls, for each number of each card or row of
-// the file, in file order, with the name and number cut to what the contacts
-// file keeps. The data may hold any bytes; a zero byte ends it. The caller
-// refills its list afterwards. kNotAnAddressBook (nothing added, nothing
-// counted) for a vCard file without a card or a CSV file without a phone
-// column.
+// Appends one contact for each number of each card or row of the file, in
+// file order, with the name and number cut to what the contacts file keeps,
+// and two numbers of one card or row never under one name. Contacts start
+// with 0 calls, except those of Tollwick's own export, which carries them.
+// The data may hold any bytes; a zero byte (in UTF-16, a zero character)
+// ends it; UTF-16 is known by its byte-order mark. The caller refills its
+// list afterwards. kNotAnAddressBook (nothing added,
+// nothing counted) for a vCard file without a card or a CSV file without a
+// phone column; kUnreadable (nothing added) when there is no memory for the
+// UTF-8 form of a UTF-16 file.
 ImportResult ImportAddressBook(const char* data, std::size_t size, AddressBookKind kind, ContactTable& table,
                                ImportHost& host, ImportCounts& counts);
 

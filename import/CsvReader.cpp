@@ -20,6 +20,7 @@ enum class Role : unsigned char {
     kPhoneValue,  // "Phone 1 - Value", typed by "Phone 1 - Type"
     kPhoneType,
     kPhone,  // "Mobile Phone", "Home Phone 2", typed by the heading
+    kCalls,  // Tollwick's own export only
 };
 
 struct Column {
@@ -35,11 +36,13 @@ struct Field {
     bool more;  // another field of the same record follows
 };
 
-// RFC 4180 records: fields separated by commas, quoted fields with doubled
-// quotes and line breaks inside, records ended by CR, LF or CR LF.
+// RFC 4180 records: fields separated by commas (or what the header row
+// uses instead), quoted fields with doubled quotes and line breaks inside,
+// records ended by CR, LF or CR LF.
 class CsvCursor {
 public:
-    CsvCursor(const char* next, const char* end) : next_(next), end_(end) {}
+    CsvCursor(const char* next, const char* end, char separator)
+        : next_(next), end_(end), separator_(separator) {}
 
     bool AtEnd() const { return next_ == end_; }
 
@@ -58,7 +61,7 @@ public:
                     }
                     ++next_;
                 }
-            } else if (c == ',') {
+            } else if (c == separator_) {
                 field.more = true;
                 break;
             } else if (c == '\r' || c == '\n') {
@@ -77,7 +80,26 @@ public:
 private:
     const char* next_;
     const char* end_;
+    char separator_;
 };
+
+// Spreadsheets in many languages save with ";", and some programs with a
+// tab: the one the header row holds most of, outside quotes; "," on a tie.
+char HeaderSeparator(const char* text, std::size_t size) {
+    std::size_t i = 0;
+    while (i < size && (text[i] == '\r' || text[i] == '\n')) ++i;
+    int commas = 0, semicolons = 0, tabs = 0;
+    bool quoted = false;
+    for (; i < size && (quoted || (text[i] != '\r' && text[i] != '\n')); ++i) {
+        quoted = quoted != (text[i] == '"');
+        if (quoted) continue;
+        commas += text[i] == ',';
+        semicolons += text[i] == ';';
+        tabs += text[i] == '\t';
+    }
+    if (commas >= semicolons && commas >= tabs) return ',';
+    return semicolons >= tabs ? ';' : '\t';
+}
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -100,24 +122,204 @@ Role GooglePhoneRole(const char* heading, int length, int* group) {
     return Role::kIgnored;
 }
 
-// "Mobile Phone", "Home Phone 2": the type is the heading without " Phone".
-bool IsPhoneHeading(const char* heading, int length, Column& column) {
-    int digits = length;
-    while (digits > 0 && IsDigit(heading[digits - 1])) --digits;
-    int stem = digits;
-    if (digits < length) {
-        if (digits == 0 || heading[digits - 1] != ' ') return false;
-        stem = digits - 1;
+// The name columns by their headings: in English, as a mail program's
+// address book writes them, and as Outlook writes them in German, French,
+// Spanish, Italian, Dutch and Portuguese. In lower case; "?" stands for an
+// accented letter (MatchHeading).
+struct NameHeading {
+    const char* heading;
+    Role role;
+};
+constexpr NameHeading kNameHeadings[] = {
+    {"name", Role::kName},
+    {"display name", Role::kName},
+    {"first name", Role::kGiven},
+    {"given name", Role::kGiven},
+    {"vorname", Role::kGiven},
+    {"pr?nom", Role::kGiven},
+    {"nombre", Role::kGiven},
+    {"nome", Role::kGiven},
+    {"voornaam", Role::kGiven},
+    {"middle name", Role::kAdditional},
+    {"additional name", Role::kAdditional},
+    {"weitere vornamen", Role::kAdditional},
+    {"deuxi?me pr?nom", Role::kAdditional},
+    {"segundo nombre", Role::kAdditional},
+    {"secondo nome", Role::kAdditional},
+    {"middelste naam", Role::kAdditional},
+    {"segundo nome", Role::kAdditional},
+    {"last name", Role::kFamily},
+    {"family name", Role::kFamily},
+    {"nachname", Role::kFamily},
+    {"nom", Role::kFamily},
+    {"apellidos", Role::kFamily},
+    {"cognome", Role::kFamily},
+    {"achternaam", Role::kFamily},
+    {"sobrenome", Role::kFamily},
+    {"apelido", Role::kFamily},
+    {"company", Role::kOrganization},
+    {"organization", Role::kOrganization},
+    {"organization 1 - name", Role::kOrganization},
+    {"firma", Role::kOrganization},
+    {"soci?t?", Role::kOrganization},
+    {"organizaci?n", Role::kOrganization},
+    {"compa??a", Role::kOrganization},
+    {"societ?", Role::kOrganization},
+    {"bedrijf", Role::kOrganization},
+    {"empresa", Role::kOrganization},
+};
+
+// Phone columns other than "<type> Phone" and "<type> Fax", which any
+// language's "fax" column and English Outlook's columns are, without a
+// trailing number ("Telefon privat 2" is "Telefon privat"). The bracketed
+// parts name the number's type.
+constexpr const char* kPhoneHeadings[] = {
+    // English: Outlook and a mail program's address book
+    "phone number",
+    "[pager]",
+    "[mobile] number",
+    "[pager] number",
+    "[fax] number",
+    "[work] number",
+    "[home] number",
+    // German
+    "telefon [gesch?ftlich]",
+    "[fax gesch?ftlich]",
+    "telefon [privat]",
+    "[fax privat]",
+    "[mobiltelefon]",
+    "[autotelefon]",
+    "[haupttelefon]",
+    "telefon [firma]",
+    "[weiteres telefon]",
+    // French
+    "t?l?phone ([bureau])",
+    "t?l?phone 2 ([bureau])",
+    "[t?l?copie] ([bureau])",
+    "t?l?phone ([domicile])",
+    "t?l?phone 2 ([domicile])",
+    "[t?l?copie] ([domicile])",
+    "t?l. [mobile]",
+    "t?l?phone ([voiture])",
+    "t?l?phone [principal]",
+    "t?l?phone ([autre])",
+    "[t?l?copie] ([autre])",
+    "t?l?phone [soci?t?]",
+    // Spanish
+    "tel?fono del [trabajo]",
+    "[fax] del [trabajo]",
+    "[particular]",
+    "tel?fono [particular]",
+    "[fax particular]",
+    "[m?vil]",
+    "tel?fono del [autom?vil]",
+    "tel?fono [principal]",
+    "[otro tel?fono]",
+    // Italian
+    "[ufficio]",
+    "[abitazione]",
+    "[cellulare]",
+    "[fax] ([uff.])",
+    "[fax] ([ab.])",
+    "telefono [auto]",
+    "telefono [principale]",
+    "[altro telefono]",
+    // Dutch
+    "telefoon op [werk]",
+    "[fax] op [werk]",
+    "telefoon [thuis]",
+    "[fax thuis]",
+    "[mobiel]e telefoon",
+    "[autotelefoon]",
+    "[hoofdtelefoon]",
+    "[andere telefoon]",
+    // Portuguese
+    "telefone [comercial]",
+    "[fax comercial]",
+    "telefone [residencial]",
+    "[fax residencial]",
+    "telefone [celular]",
+    "[telem?vel]",
+    "telefone do [carro]",
+    "telefone [principal]",
+    "[outro telefone]",
+};
+
+// A-Z to a-z, as the headings of the tables are written.
+char Fold(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+// Whether the heading is the pattern, in any case, where "?" is one letter:
+// an accented one in the code page or in UTF-8, or a plain one of a file
+// that lost its accents. The bracketed parts of the pattern, a space between
+// them, become the column's type.
+bool MatchHeading(const char* heading, int length, const char* pattern, Column& column) {
+    int i = 0, n = 0;
+    bool inType = false;
+    for (const char* p = pattern; *p != '\0'; ++p) {
+        if (*p == '[' || *p == ']') {
+            inType = *p == '[';
+            if (inType && n > 0 && n < kColumnTypeSize - 1) column.type[n++] = ' ';
+            continue;
+        }
+        if (i == length) return false;
+        const auto c = static_cast<unsigned char>(heading[i]);
+        int size = 1;
+        if (*p != '?') {
+            if (Fold(heading[i]) != *p) return false;
+        } else if (c >= 0xC2 && c <= 0xDF && i + 1 < length &&
+                   (static_cast<unsigned char>(heading[i + 1]) & 0xC0) == 0x80) {
+            size = 2;
+        } else if (c < 0x80 && (Fold(heading[i]) < 'a' || Fold(heading[i]) > 'z')) {
+            return false;
+        }
+        for (int k = 0; k < size; ++k, ++i) {
+            if (inType && n < kColumnTypeSize - 1) column.type[n++] = heading[i];
+        }
     }
-    constexpr int kPhoneWord = 6;  // " Phone"
-    if (stem <= kPhoneWord || !EqualsNoCase(heading + stem - kPhoneWord, kPhoneWord, " phone")) return false;
+    column.type[n] = '\0';
+    return i == length;
+}
+
+// "Mobile Phone", "Business Fax": the type is the heading without " Phone",
+// or all of it, as much as the column keeps.
+bool IsTypedPhoneHeading(const char* heading, int length, Column& column) {
+    const int phone = length - 6, fax = length - 4;
     int n = 0;
-    for (int i = 0; i < stem - kPhoneWord && n < kColumnTypeSize - 1; ++i) column.type[n++] = heading[i];
+    if (phone > 0 && EqualsNoCase(heading + phone, 6, " phone")) {
+        n = phone;
+    } else if (fax > 0 && EqualsNoCase(heading + fax, 4, " fax")) {
+        n = length;
+    }
+    if (n == 0) return false;
+    if (n > kColumnTypeSize - 1) n = kColumnTypeSize - 1;
+    std::memcpy(column.type, heading, n);
+    column.type[n] = '\0';
+    return true;
+}
+
+// A phone heading, and a number that follows it ("Home Phone 2") in its type.
+bool IsPhoneHeading(const char* heading, int length, Column& column) {
+    int stem = length;
+    while (stem > 0 && IsDigit(heading[stem - 1])) --stem;
+    if (stem < length) {
+        if (stem == 0 || heading[stem - 1] != ' ') return false;
+        --stem;
+    }
+    bool phone = IsTypedPhoneHeading(heading, stem, column);
+    for (const char* pattern : kPhoneHeadings) {
+        if (phone) break;
+        phone = MatchHeading(heading, stem, pattern, column);
+    }
+    if (!phone) return false;
+    int n = static_cast<int>(std::strlen(column.type));
     for (int i = stem; i < length && n < kColumnTypeSize - 1; ++i) column.type[n++] = heading[i];
     column.type[n] = '\0';
     return true;
 }
 
+// What a column holds, by its heading.
 void Classify(const char* cell, int length, Column& column) {
     int start;
     length = TrimmedLength(cell, length, &start);
@@ -125,18 +327,13 @@ void Classify(const char* cell, int length, Column& column) {
     column.group = 0;
     column.typeColumn = -1;
     column.type[0] = '\0';
-    const auto is = [&](const char* name) { return EqualsNoCase(heading, length, name); };
-    if (is("name")) {
-        column.role = Role::kName;
-    } else if (is("first name") || is("given name")) {
-        column.role = Role::kGiven;
-    } else if (is("middle name") || is("additional name")) {
-        column.role = Role::kAdditional;
-    } else if (is("last name") || is("family name")) {
-        column.role = Role::kFamily;
-    } else if (is("organization 1 - name") || is("company")) {
-        column.role = Role::kOrganization;
-    } else if (is("phone") || IsPhoneHeading(heading, length, column)) {
+    for (const NameHeading& name : kNameHeadings) {
+        if (MatchHeading(heading, length, name.heading, column)) {
+            column.role = name.role;
+            return;
+        }
+    }
+    if (EqualsNoCase(heading, length, "phone") || IsPhoneHeading(heading, length, column)) {
         column.role = Role::kPhone;  // a bare "Phone", as a hand-made file has it, gives no type
     } else {
         column.role = GooglePhoneRole(heading, length, &column.group);
@@ -232,7 +429,7 @@ void AddNumbers(ImportEntry& entry, TextPiece cell, TextPiece type, TextCoding c
     }
 }
 
-void AddRow(ImportEntry& entry, const Header& header, const Row& row, TextCoding coding) {
+void AddRow(ImportEntry& entry, const Header& header, const Row& row, TextCoding coding, int callsColumn) {
     const auto cell = [&](Role role) { return row.Cell(header.first[static_cast<int>(role)]); };
     const TextPiece name = cell(Role::kName);
     entry.SetName(ImportEntry::kFullName, name.text, name.length, coding);
@@ -256,22 +453,40 @@ void AddRow(ImportEntry& entry, const Header& header, const Row& row, TextCoding
                             static_cast<int>(std::strlen(column.type)), coding);
         }
     }
+    const TextPiece calls = row.Cell(callsColumn);
+    entry.SetCalls(CallCount(calls.text, calls.length));
     entry.AddToTable();
+}
+
+// Tollwick's own export, whose third column alone carries call counts.
+constexpr char kTollwickHeader[] = "Name,Phone 1 - Value,Calls";
+constexpr int kTollwickHeaderLength = sizeof kTollwickHeader - 1;
+
+// Whether the file begins with exactly that header row.
+bool IsTollwickExport(const char* data, std::size_t size) {
+    return size >= kTollwickHeaderLength && std::memcmp(data, kTollwickHeader, kTollwickHeaderLength) == 0 &&
+           (size == kTollwickHeaderLength || data[kTollwickHeaderLength] == '\r' ||
+            data[kTollwickHeaderLength] == '\n');
 }
 
 }  // namespace
 
 ImportResult ReadCsv(const char* data, std::size_t size, ImportEntry& entry) {
-    CsvCursor csv(data, data + size);
+    CsvCursor csv(data, data + size, HeaderSeparator(data, size));
     Header header;
     ReadHeader(csv, header);
     if (!header.phones) return ImportResult::kNotAnAddressBook;
+    int callsColumn = -1;
+    if (IsTollwickExport(data, size)) {
+        callsColumn = 2;
+        header.columns[callsColumn].role = Role::kCalls;
+    }
 
     // A file is in one encoding: UTF-8 where all of it is, else the code page.
     const TextCoding coding{nullptr, !IsUtf8(data, size)};
     Row row;
     while (!csv.AtEnd()) {
-        if (ReadRow(csv, header, row)) AddRow(entry, header, row, coding);
+        if (ReadRow(csv, header, row)) AddRow(entry, header, row, coding, callsColumn);
     }
     return ImportResult::kImported;
 }

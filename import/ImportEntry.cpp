@@ -130,6 +130,16 @@ int TrimmedLength(const char* text, int length, int* start) {
     return length - s;
 }
 
+int CallCount(const char* text, int length) {
+    long long value = 0;  // a tenth digit passes 32 bits before the check
+    for (int i = 0; i < length; ++i) {
+        if (!IsDigit(text[i])) return 0;
+        value = value * 10 + (text[i] - '0');
+        if (value > kMaxImportedCalls) return 0;
+    }
+    return static_cast<int>(value);
+}
+
 bool StartsWithNoCase(const char* text, int length, const char* prefix) {
     int i = 0;
     for (; prefix[i] != '\0'; ++i) {
@@ -143,7 +153,14 @@ bool EqualsNoCase(const char* text, int length, const char* word) {
 }
 
 ImportEntry::ImportEntry(ImportHost& host, ContactTable& table, ImportCounts& counts)
-    : host_(host), table_(table), counts_(counts), names_(), numbers_(), numberCount_(0), extraNumbers_(0) {}
+    : host_(host),
+      table_(table),
+      counts_(counts),
+      names_(),
+      numbers_(),
+      numberCount_(0),
+      extraNumbers_(0),
+      calls_(0) {}
 
 int ImportEntry::Convert(const char* text, int length, TextCoding coding, char (&out)[kImportValueSize]) {
     bool convert = !coding.asIs;
@@ -216,7 +233,7 @@ void ImportEntry::AddNumber(const char* text, int length, const char* type, int 
     }
     Number& kept = numbers_[numberCount_++];
     kept.fits = fit == NumberFit::kFits;
-    if (kept.fits) CopyText(kept.text, number);
+    CopyText(kept.text, kept.fits ? number : "");
 
     char converted[kImportValueSize];
     int n = Squeeze(converted, Convert(type, typeLength, coding, converted));
@@ -236,8 +253,10 @@ void ImportEntry::AddNumber(const char* text, int length, const char* type, int 
 }
 
 // Where the entry has more than one number, each name tells them apart by
-// the number's type, else its place: "Ann Lee (cell)", "Ann Lee (2)".
-void ImportEntry::MakeContactName(int n, bool numbered, char (&name)[kNameFieldLimit + 1]) {
+// the number's type, else its place, with a counter where two would still be
+// equal: "Ann Lee (cell)", "Ann Lee (2)", "Ann Lee (work 2)". A long name is
+// cut before the bracket, never inside it.
+void ImportEntry::MakeContactName(int n, bool numbered, int counter, char (&name)[kNameFieldLimit + 1]) {
     const Number& number = numbers_[n];
     const char* base = nullptr;
     for (const auto& candidate : names_) {
@@ -253,11 +272,14 @@ void ImportEntry::MakeContactName(int n, bool numbered, char (&name)[kNameFieldL
         CleanName(text, static_cast<int>(std::strlen(text)), fromNumber);
         base = fromNumber;
     }
-    char suffix[kTypeLimit + 4];
+    char place[12];
+    std::snprintf(place, sizeof place, "%d", n + 1);
+    const char* label = number.type[0] != '\0' ? number.type : place;
+    char suffix[kTypeLimit + 16];
     int suffixLength = 0;
     if (numbered) {
-        suffixLength = number.type[0] != '\0' ? std::snprintf(suffix, sizeof suffix, " (%s)", number.type)
-                                              : std::snprintf(suffix, sizeof suffix, " (%d)", n + 1);
+        suffixLength = counter > 1 ? std::snprintf(suffix, sizeof suffix, " (%s %d)", label, counter)
+                                   : std::snprintf(suffix, sizeof suffix, " (%s)", label);
     }
     int length = CutAtCharacter(base, static_cast<int>(std::strlen(base)), kNameFieldLimit - suffixLength);
     while (length > 0 && base[length - 1] == ' ') --length;
@@ -269,18 +291,26 @@ void ImportEntry::MakeContactName(int n, bool numbered, char (&name)[kNameFieldL
 void ImportEntry::AddToTable() {
     if (numberCount_ == 0) ++counts_.withoutNumber;
     counts_.didNotFit += extraNumbers_;
+    // Every number is named, stored or not, so that a card imported again
+    // after a change names its numbers as the first time.
+    char names[kMaxEntryNumbers][kNameFieldLimit + 1];
     for (int n = 0; n < numberCount_; ++n) {
+        for (int counter = 1; counter <= kMaxEntryNumbers; ++counter) {
+            MakeContactName(n, numberCount_ > 1, counter, names[n]);
+            int same = 0;
+            while (same < n && std::strcmp(names[same], names[n]) != 0) ++same;
+            if (same == n) break;
+        }
         const Number& number = numbers_[n];
         if (!number.fits || table_.IsFull()) {
             ++counts_.didNotFit;
         } else if (table_.FindByDigitKey(DigitKey(number.text)) != kNoSlot) {
             ++counts_.alreadyThere;
         } else {
-            char name[kNameFieldLimit + 1];
-            MakeContactName(n, numberCount_ > 1, name);
             Contact& contact = table_.NewSlot();
-            CopyText(contact.name, name);
+            CopyText(contact.name, names[n]);
             CopyText(contact.number, number.text);
+            contact.calls = calls_;
             ++table_.count;
             ++counts_.added;
         }

@@ -13,6 +13,8 @@ constexpr int kImportValueSize = 1024;
 constexpr int kMaxEntryNumbers = 32;
 // The longest number type kept for a name's "(cell)".
 constexpr int kTypeLimit = 20;
+// The highest call count taken from Tollwick's own export.
+constexpr int kMaxImportedCalls = 999999999;
 
 // Where a value's bytes come from.
 struct TextCoding {
@@ -29,6 +31,10 @@ int WithoutSplitCharacter(const char* text, int length);
 // The length of the text without spaces and tabs at either end, which begins
 // at *start.
 int TrimmedLength(const char* text, int length, int* start);
+
+// A call count as Tollwick's own export writes it: decimal digits from 0 to
+// kMaxImportedCalls. Anything else is 0.
+int CallCount(const char* text, int length);
 
 // Case-insensitive for A-Z only.
 bool StartsWithNoCase(const char* text, int length, const char* prefix);
@@ -59,9 +65,13 @@ public:
     // left out.
     void SetJoinedName(const TextPiece (&parts)[3], TextCoding coding);
 
-    // A number and its type ("cell", "home 2"; may be empty). Text that
+    // A number and its type ("cell", "home fax"; may be empty). Text that
     // holds no digit is no number.
     void AddNumber(const char* text, int length, const char* type, int typeLength, TextCoding coding);
+
+    // The call count the entry's contacts start with: 0 unless Tollwick's own
+    // export gives one. Readers set it for every entry.
+    void SetCalls(int calls) { calls_ = calls; }
 
     // Appends a contact for each number not stored yet, counts the rest,
     // and starts the next entry.
@@ -77,7 +87,7 @@ private:
     int Convert(const char* text, int length, TextCoding coding, char (&out)[kImportValueSize]);
     int CutAtCharacter(const char* text, int length, int limit);
     void CleanName(char* text, int length, char (&name)[kNameFieldLimit + 1]);
-    void MakeContactName(int n, bool numbered, char (&name)[kNameFieldLimit + 1]);
+    void MakeContactName(int n, bool numbered, int counter, char (&name)[kNameFieldLimit + 1]);
 
     ImportHost& host_;
     ContactTable& table_;
@@ -86,4 +96,5 @@ private:
     Number numbers_[kMaxEntryNumbers];
     int numberCount_;
     int extraNumbers_;
+    int calls_;
 };

@@ -129,10 +129,12 @@ void ImportFiles(const char* const* paths, int count, ContactTable& table, char*
             continue;
         }
         FileContents file(paths[i]);
-        if (!file.Readable()) {
+        const ImportResult result =
+            file.Readable() ? ImportAddressBook(file.Bytes(), file.Size(), kind, table, host, counts)
+                            : ImportResult::kUnreadable;
+        if (result == ImportResult::kUnreadable) {
             unreadable[unreadableCount++] = paths[i];
-        } else if (ImportAddressBook(file.Bytes(), file.Size(), kind, table, host, counts) ==
-                   ImportResult::kNotAnAddressBook) {
+        } else if (result == ImportResult::kNotAnAddressBook) {
             notAddressBooks[notAddressBookCount++] = paths[i];
         }
     }

@@ -8,7 +8,20 @@ constexpr int kHeaderSize = 256;
 constexpr int kCharsetSize = 40;
 
 // The properties a contact is made of; the rest are read past.
-enum class PropertyName { kOther, kBegin, kEnd, kFullName, kNameParts, kOrganization, kPhone };
+enum class PropertyName {
+    kOther,
+    kBegin,
+    kEnd,
+    kFullName,
+    kNameParts,
+    kOrganization,
+    kPhone,
+    kProductId,
+    kCalls,  // Tollwick's own export's X-TOLLWICK-CALLS
+};
+
+// The PRODID of the cards Tollwick itself writes, which alone carry calls.
+constexpr char kTollwickProductId[] = "-//Tollwick//Tollwick Export//EN";
 
 // What a property's name and parameters say about its value.
 struct Property {
@@ -17,7 +30,7 @@ struct Property {
     bool base64;
     bool uri;
     char charset[kCharsetSize];  // empty when the file names none
-    char type[kHeaderSize];      // the first type that tells numbers apart
+    char type[kHeaderSize];      // the types that tell numbers apart, a space between
     int typeLength;
     char value[kImportValueSize];
     int valueLength;
@@ -113,13 +126,16 @@ void TakeItem(ItemOf kind, const char* text, int length, Property& property) {
         }
     }
     // Preference and the kind of line tell no two numbers of a card apart.
-    if (property.typeLength > 0 || length == 0 || EqualsNoCase(item, length, "pref") ||
-        EqualsNoCase(item, length, "voice") || EqualsNoCase(item, length, "internet") ||
-        StartsWithNoCase(item, length, "x-")) {
+    if (length == 0 || EqualsNoCase(item, length, "pref") || EqualsNoCase(item, length, "voice") ||
+        EqualsNoCase(item, length, "internet") || StartsWithNoCase(item, length, "x-")) {
         return;
     }
-    std::memcpy(property.type, item, length);
-    property.typeLength = length;
+    // "home fax" and "work fax": every type word, in the card's order.
+    const int space = property.typeLength > 0 ? 1 : 0;
+    if (property.typeLength + space + length > kHeaderSize) return;
+    if (space > 0) property.type[property.typeLength++] = ' ';
+    std::memcpy(property.type + property.typeLength, item, length);
+    property.typeLength += length;
 }
 
 // Each comma-separated item of a parameter value, quotes dropped.
@@ -175,13 +191,15 @@ void ParseHeader(const char* header, int length, Property& property) {
     while (start > 0 && header[start - 1] != '.') --start;
     const char* name = header + start;
     const int nameLength = end - start;
-    property.name = EqualsNoCase(name, nameLength, "begin") ? PropertyName::kBegin
-                    : EqualsNoCase(name, nameLength, "end") ? PropertyName::kEnd
-                    : EqualsNoCase(name, nameLength, "fn")  ? PropertyName::kFullName
-                    : EqualsNoCase(name, nameLength, "n")   ? PropertyName::kNameParts
-                    : EqualsNoCase(name, nameLength, "org") ? PropertyName::kOrganization
-                    : EqualsNoCase(name, nameLength, "tel") ? PropertyName::kPhone
-                                                            : PropertyName::kOther;
+    property.name = EqualsNoCase(name, nameLength, "begin")              ? PropertyName::kBegin
+                    : EqualsNoCase(name, nameLength, "end")              ? PropertyName::kEnd
+                    : EqualsNoCase(name, nameLength, "fn")               ? PropertyName::kFullName
+                    : EqualsNoCase(name, nameLength, "n")                ? PropertyName::kNameParts
+                    : EqualsNoCase(name, nameLength, "org")              ? PropertyName::kOrganization
+                    : EqualsNoCase(name, nameLength, "tel")              ? PropertyName::kPhone
+                    : EqualsNoCase(name, nameLength, "prodid")           ? PropertyName::kProductId
+                    : EqualsNoCase(name, nameLength, "x-tollwick-calls") ? PropertyName::kCalls
+                                                                         : PropertyName::kOther;
     // Every property's parameters count: a quoted-printable value the
     // contact does not take still joins its lines.
     bool quoted = false;
@@ -293,7 +311,14 @@ int NumberText(Property& property) {
     return DecodeHex(value, length, '%');
 }
 
-void TakeProperty(Property& property, ImportEntry& entry) {
+// What a card of Tollwick's own export adds to its contacts.
+struct CardCalls {
+    bool fromTollwick;
+    bool counted;
+    int calls;
+};
+
+void TakeProperty(Property& property, ImportEntry& entry, CardCalls& card) {
     if (property.base64) return;
     if (property.quotedPrintable) property.valueLength = DecodeHex(property.value, property.valueLength, '=');
     if (property.valueCut) property.valueLength = WithoutSplitCharacter(property.value, property.valueLength);
@@ -324,8 +349,23 @@ void TakeProperty(Property& property, ImportEntry& entry) {
                             TextCoding{nullptr, false});
             break;
         }
+        case PropertyName::kProductId:
+            card.fromTollwick = card.fromTollwick || (length == sizeof kTollwickProductId - 1 &&
+                                                      std::memcmp(value, kTollwickProductId, length) == 0);
+            break;
+        case PropertyName::kCalls:
+            if (!card.counted) card.calls = CallCount(value, length);
+            card.counted = true;
+            break;
         default: break;
     }
+}
+
+// Stores the card's contacts, with calls only where Tollwick wrote the card.
+void EndCard(ImportEntry& entry, CardCalls& card) {
+    entry.SetCalls(card.fromTollwick ? card.calls : 0);
+    entry.AddToTable();
+    card = CardCalls{};
 }
 
 }  // namespace
@@ -333,20 +373,21 @@ void TakeProperty(Property& property, ImportEntry& entry) {
 ImportResult ReadVCards(const char* data, std::size_t size, ImportEntry& entry) {
     ContentLines lines(data, data + size);
     Property property;
+    CardCalls card{};
     bool inCard = false;
     bool anyCard = false;
     while (ReadProperty(lines, property)) {
         if (property.name == PropertyName::kBegin && IsVCard(property)) {
             // A card left open ends where the next begins.
-            if (inCard) entry.AddToTable();
+            if (inCard) EndCard(entry, card);
             inCard = anyCard = true;
         } else if (property.name == PropertyName::kEnd && IsVCard(property)) {
-            if (inCard) entry.AddToTable();
+            if (inCard) EndCard(entry, card);
             inCard = false;
         } else if (inCard) {
-            TakeProperty(property, entry);
+            TakeProperty(property, entry, card);
         }
     }
-    if (inCard) entry.AddToTable();
+    if (inCard) EndCard(entry, card);
     return anyCard ? ImportResult::kImported : ImportResult::kNotAnAddressBook;
 }

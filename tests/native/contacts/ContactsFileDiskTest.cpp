@@ -128,7 +128,7 @@ TEST(ContactsFileOnDisk, AFileThatCannotBeReadIsNeverWritten) {
     const std::string records = "[PhoneNumbers]\r\nAnn, 1, 1\r\n";
     const std::string info = "Can not open contacts.txt!\nNew will be created...|INFO|48";
     const std::string error = std::string(ContactsFile::kUnreadableMessage) + "|ERROR|48";
-    enum Setup { kMissing, kShut, kDirectory };
+    enum Setup { kMissing, kShut, kDirectory, kPartWay };
     const struct {
         const char* what;
         Setup setup;
@@ -141,7 +141,8 @@ TEST(ContactsFileOnDisk, AFileThatCannotBeReadIsNeverWritten) {
         {"held, then free", kShut, 3, Outcome::kLoaded, "", 300, 1},
         {"free before the last try", kShut, 20, Outcome::kLoaded, "", 2000, 1},
         {"held throughout", kShut, -1, Outcome::kUnreadable, error, 2000, 0},
-        {"fails part-way", kDirectory, -1, Outcome::kUnreadable, error, 0, 0},
+        {"a folder", kDirectory, -1, Outcome::kUnreadable, error, 0, 0},
+        {"fails part-way", kPartWay, -1, Outcome::kUnreadable, error, 0, 0},
     };
     for (const auto& c : cases) {
         ScratchDirectory scratch;
@@ -151,8 +152,12 @@ TEST(ContactsFileOnDisk, AFileThatCannotBeReadIsNeverWritten) {
             ASSERT_EQ(symlink("contacts.txt", "contacts.txt"), 0);
         } else if (c.setup == kDirectory) {
             ASSERT_EQ(mkdir("contacts.txt", 0700), 0);
+        } else if (c.setup == kPartWay) {
+            WriteFileBytes("contacts.txt", records + "Bo, 2, 2\r\n");
         }
         TestHost host;
+        const long failReadAfter = c.setup == kPartWay ? static_cast<long>(records.size()) : -1;
+        host.failReadAfter = failReadAfter;
         int waits = 0;
         host.onWait = [&] {
             if (++waits == c.releasedAfterWaits) {
@@ -174,6 +179,7 @@ TEST(ContactsFileOnDisk, AFileThatCannotBeReadIsNeverWritten) {
         // The window's close and the end of the session both save, if anything may.
         ContactsKeeper keeper;
         host = TestHost();
+        host.failReadAfter = failReadAfter;
         keeper.Load(*table, host);
         CopyField(table->slots[0].number, "555");
         table->count = 1;
@@ -186,7 +192,10 @@ TEST(ContactsFileOnDisk, AFileThatCannotBeReadIsNeverWritten) {
         if (maySave) {
             EXPECT_EQ(ReadFileBytes("contacts.txt"), Formatted(*table)) << c.what;
         } else {
-            EXPECT_EQ(status.st_mode & S_IFMT, c.setup == kShut ? S_IFLNK : S_IFDIR) << c.what;
+            EXPECT_EQ(status.st_mode & S_IFMT, c.setup == kShut        ? S_IFLNK
+                                               : c.setup == kDirectory ? S_IFDIR
+                                                                       : S_IFREG)
+                << c.what;
             EXPECT_EQ(access(ContactsFile::kTemporaryFileName, F_OK), -1) << c.what;
         }
     }

@@ -37,12 +37,20 @@ public:
         waitedMs += milliseconds;
         if (onWait) onWait();
     }
+    // With failReadAfter set, the file reads that many bytes and then fails.
+    bool ReadFileBlock(std::FILE* file, char* buffer, std::size_t capacity, std::size_t* read) override {
+        if (failReadAfter < 0) return ContactsFileHost::ReadFileBlock(file, buffer, capacity, read);
+        *read = std::fread(buffer, 1, capacity < std::size_t(failReadAfter) ? capacity : failReadAfter, file);
+        failReadAfter -= static_cast<long>(*read);
+        return *read > 0;
+    }
 
     std::vector<std::string> messages;  // "text|caption|style"
     std::string steps;                  // flushes and replaces, in order
     bool failReplace = false;
     bool failFlush = false;
     int waitedMs = 0;
+    long failReadAfter = -1;
     std::function<void()> onWait;
 };
 

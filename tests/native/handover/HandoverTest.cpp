@@ -64,6 +64,12 @@ TEST(HandoverArguments, PackedListsComeBackAndMalformedBlocksAreRefusedWhole) {
     EXPECT_EQ(Unpacked(std::string(sent->Bytes(), sent->Size()), &accepted),
               (std::vector<std::string>{"tel:+1-201-555-0123", longest, "C:\\Users\\Ann\\contacts.vcf"}));
     EXPECT_TRUE(accepted);
+    // Past 32 arguments a start's list refuses the rest and stays as it was.
+    auto full = std::make_unique<HandoverArguments>();
+    for (int i = 0; i < kMaxHandoverArguments; ++i) EXPECT_TRUE(full->Add(longest.c_str()));
+    EXPECT_FALSE(full->Add("555"));
+    EXPECT_EQ(full->Count(), kMaxHandoverArguments);
+    EXPECT_EQ(full->Size(), kMaxHandoverBytes);
 
     std::string most;
     for (int i = 0; i < kMaxHandoverArguments; ++i) most += "5" + std::string(1, '\0');

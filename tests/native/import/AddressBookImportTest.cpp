@@ -16,7 +16,7 @@ using FakeHost = Latin1ImportHost;
 
 struct Imported {
     ImportResult result;
-    std::string contacts;  // "name|number" each, ", " between, in slot order
+    std::string contacts;  // "name|number", "|calls" if any, each; ", " between, in slot order
     std::string counts;    // added/alreadyThere/withoutNumber/didNotFit
 };
 
@@ -33,8 +33,9 @@ Imported Import(const std::string& text, AddressBookKind kind, ContactTable& tab
         EXPECT_EQ(CheckContactFields(c.name, c.number), FieldProblem::kNone) << c.name << "|" << c.number;
         EXPECT_STREQ(reread->slots[s].name, c.name);
         EXPECT_STREQ(reread->slots[s].number, c.number);
-        EXPECT_EQ(c.calls, 0);
-        imported.contacts += std::string(s > before ? ", " : "") + c.name + "|" + c.number;
+        EXPECT_EQ(reread->slots[s].calls, c.calls);
+        imported.contacts += std::string(s > before ? ", " : "") + c.name + "|" + c.number +
+                             (c.calls != 0 ? "|" + std::to_string(c.calls) : "");
     }
     imported.counts = std::to_string(counts.added) + "/" + std::to_string(counts.alreadyThere) + "/" +
                       std::to_string(counts.withoutNumber) + "/" + std::to_string(counts.didNotFit);
@@ -51,6 +52,16 @@ Imported Import(const std::string& text, AddressBookKind kind, bool doubleByte =
 
 std::string Card(const std::string& body) {
     return "BEGIN:VCARD\r\nVERSION:3.0\r\n" + body + "END:VCARD\r\n";
+}
+
+// The text with a byte-order mark, in either byte order.
+std::string Utf16(const std::u16string& text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
 }
 
 TEST(KindOfPath, GoesByTheExtensionInAnyCase) {
@@ -75,12 +86,16 @@ TEST(VCard, ContentLinesParametersAndValues) {
     } cases[] = {
         // Folded lines, LF line ends, a fold inside the property name.
         {Card("FN:Ann\n  Lee\nTE\n\tL:555\n 0100\n"), "Ann Lee|5550100"},
-        // Groups, any case; the first type that tells numbers apart.
-        {Card("item1.fn:Ann\r\nitem1.tel;type=PREF;Type=Cell:1\r\nTEL;TYPE=voice,x-main,HOME:2\r\n"
-              "TEL;8BIT;WORK;VOICE:3\r\nTEL;TYPE=\"voice,FAX\":4\r\nTEL;TYPE=pref:5\r\n"),
-         "Ann (cell)|1, Ann (home)|2, Ann (work)|3, Ann (fax)|4, Ann (5)|5"},
+        // Groups, any case; the types that tell numbers apart, in order, and
+        // a counter where they do not.
+        {Card(
+             "item1.fn:Ann\r\nitem1.tel;type=PREF;Type=Cell:1\r\nTEL;TYPE=voice,x-main,HOME:2\r\n"
+             "TEL;8BIT;WORK;VOICE:3\r\nTEL;TYPE=\"voice,WORK\",FAX:4\r\nTEL;TYPE=pref:5\r\nTEL;HOME;FAX:6\r\n"
+             "TEL;type=home:7\r\n"),
+         "Ann (cell)|1, Ann (home)|2, Ann (work)|3, Ann (work fax)|4, Ann (5)|5, Ann (home fax)|6, Ann (home "
+         "2)|7"},
         {Card("FN:A\r\nTEL;LABEL=\"Desk: 2\";TYPE=work:555\r\n"), "A|555"},
-        {Card("FN:Lee\\, Ann \\\\ Co\\nLtd\\;\r\nTEL:1\r\n"), "Lee Ann \\ Co Ltd;|1"},
+        {Card("FN:Lee\\, Ann \\\\ Co\\NLtd\\;\r\nTEL:1\r\n"), "Lee Ann \\ Co Ltd;|1"},
         {Card("ORG:Acme\r\nN:Lee;Ann;;Dr.;\r\nFN:\r\nN:Other;Al\r\nTEL:1\r\n"), "Ann Lee|1"},
         {Card("ORG:Acme\\; Sons;Sales\r\nTEL:1\r\n"), "Acme; Sons|1"},
         {Card("FN:Bo\r\nTEL;VALUE=uri;TYPE=cell:tel:+1-555-555-0100;ext=7\r\nTEL:TEL:%2B44%2020\r\n"),
@@ -90,7 +105,13 @@ TEST(VCard, ContentLinesParametersAndValues) {
         {Card("N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BC=\r\nller;J=C3=B6rg\r\n"
               "NOTE;QUOTED-PRINTABLE:call=\r\nTEL:999\r\nTEL:1\r\n"),
          "J\xF6rg M\xFCller|1"},
-        {Card("FN;ENCODING=b:QW5u\r\nFN:Bo\r\nTEL:1\r\n"), "Bo|1"},
+        {Card("FN;ENCODING=b:QUI=\r\nFN:Bo\r\nTEL:1\r\n"), "Bo|1"},  // "=" joins quoted-printable only
+        // UTF-16: a character past Latin-1, past 16 bits or half of one shows as
+        // "?"; a zero character ends the text.
+        {Utf16(u"BEGIN:VCARD\r\nFN:J\u00F6rg \u20AC\U0001F600\xD800x\r\nTEL:1\r\n" + std::u16string(1, 0) +
+                   u"TEL:2\r\nEND:VCARD\r\n",
+               false),
+         "J\xF6rg ???x|1"},
         // A card left open ends where the next begins; lines outside a card are
         // not read.
         {"TEL:7\r\nBEGIN:VCARD\r\nFN:A\r\nTEL:1\r\nbegin:vcard\r\nFN:B\r\nTEL:2\r\nEND:VCARD\r\nTEL:3\r\n"
@@ -111,7 +132,11 @@ TEST(Csv, RecordsAndColumns) {
         std::string text, contacts;
     } cases[] = {
         {"\xEF\xBB\xBFName,Mobile Phone\r\nAnn,1\r\n", "Ann|1"},
-        {"Name,Phone\nAnn,1\n", "Ann|1"},                                  // a hand-made file's bare "Phone"
+        {"Name,Phone\nAnn,1\n", "Ann|1"},  // a hand-made file's bare "Phone"
+        {"\r\n\nName;Phone\nAnn;1\n", "Ann|1"},
+        {Utf16(u"Name;Mobile Phone\r\nM\u00FCller;1\r\n", true), "M\xFCller|1"},
+        {"Name\tMobile Phone\nAnn, Lee\t1\n", "Ann Lee|1"},
+        {"\"A;B;C;D\",Name,Mobile Phone\nx;y,Ann,1\n", "Ann|1"},           // quoted separators do not count
         {std::string("Name,Mobile Phone\nAnn,1\n\0Bo,2\n", 30), "Ann|1"},  // a zero byte ends the text
         {" name ,MOBILE PHONE\r\n\"Lee, \"\"Al\"\" Ann\",\"555 0100\"\r\n", "Lee \"Al\" Ann|555 0100"},
         {"Name,Mobile Phone\r\n\"Ann\r\nLee\",1\rBo,2\nCy,3", "Ann Lee|1, Bo|2, Cy|3"},
@@ -123,14 +148,49 @@ TEST(Csv, RecordsAndColumns) {
          "Ann Lee (home 2)|1, Ann Lee (car)|2, Acme|3"},
         {"Phone 2 - Value,Phone 1 - Type,Phone 1 - Value,Phone 2 - Label,Organization 1 - Name\n"
          "3,* Mobile,1 ::: 2,Work,Acme\n",
-         "Acme (work)|3, Acme (mobile)|1, Acme (mobile)|2"},
+         "Acme (work)|3, Acme (mobile)|1, Acme (mobile 2)|2"},
+        // A mail program's address book.
+        {"First Name,Last Name,Display Name,Primary Email,Work Phone,Home Phone,Fax Number,Pager Number,"
+         "Mobile Number,Organization\nAnn,Lee,Annie L,a@b.c,1,2,3,4,5,Acme\n,,,,,,,,9,Acme\n",
+         "Annie L (work)|1, Annie L (home)|2, Annie L (fax)|3, Annie L (pager)|4, Annie L (mobile)|5, "
+         "Acme|9"},
+        // Outlook in other languages, in the code page or in UTF-8.
+        {"Vorname,Nachname,Telefon gesch\xE4"
+         "ftlich,Telefon gesch\xE4"
+         "ftlich 2,Fax gesch\xE4"
+         "ftlich,"
+         "Telefon privat,Mobiltelefon,Weiteres Fax\nJ\xF6rg,M\xFCller,1,2,3,4,5,6\n",
+         "J\xF6rg M\xFCller (gesch\xE4"
+         "ftlich)|1, J\xF6rg M\xFCller (gesch\xE4"
+         "ftlich 2)|2, "
+         "J\xF6rg M\xFCller (fax gesch\xE4"
+         "ftlich)|3, J\xF6rg M\xFCller (privat)|4, "
+         "J\xF6rg M\xFCller (mobiltelefon)|5, J\xF6rg M\xFCller (weiteres fax)|6"},
+        {"Pr\xC3\xA9nom;Nom;Soci\xC3\xA9t\xC3\xA9;T\xC3\xA9l\xC3\xA9phone (bureau);T\xC3\xA9l\xC3\xA9"
+         "copie "
+         "(bureau);T\xC3\xA9l. mobile;Telephone (domicile)\n;;Acme;1;2;3;4\n",
+         "Acme (bureau)|1, Acme (t\xE9l\xE9"
+         "copie bureau)|2, Acme (mobile)|3, Acme (domicile)|4"},
+        {"Nombre,Apellidos,Tel\xE9"
+         "fono del trabajo,Particular,M\xF3vil,Fax del trabajo\nAna,Ruiz,1,2,3,4\n",
+         "Ana Ruiz (trabajo)|1, Ana Ruiz (particular)|2, Ana Ruiz (m\xF3vil)|3, Ana Ruiz (fax trabajo)|4"},
+        {"Nome,Cognome,Societ\xE0,Ufficio,Abitazione,Cellulare,Fax (uff.)\nLia,Neri,Acme,1,2,3,4\n",
+         "Lia Neri (ufficio)|1, Lia Neri (abitazione)|2, Lia Neri (cellulare)|3, Lia Neri (fax uff.)|4"},
+        {"Voornaam,Achternaam,Bedrijf,Telefoon op werk,Telefoon thuis,Mobiele telefoon,Fax op "
+         "werk\nAn,Vos,,1,2,3,4\n",
+         "An Vos (werk)|1, An Vos (thuis)|2, An Vos (mobiel)|3, An Vos (fax werk)|4"},
+        {"Nome,Sobrenome,Empresa,Telefone comercial,Telefone residencial,Telefone celular,Fax comercial\n"
+         "Ana,Lima,,1,2,3,4\n",
+         "Ana Lima (comercial)|1, Ana Lima (residencial)|2, Ana Lima (celular)|3, Ana Lima (fax "
+         "comercial)|4"},
     };
     for (const auto& c : cases) {
         const Imported imported = Import(c.text, AddressBookKind::kCsv);
         EXPECT_EQ(imported.result, ImportResult::kImported) << c.text;
         EXPECT_EQ(imported.contacts, c.contacts) << c.text;
     }
-    for (const char* text : {"Name,E-mail,Phones,Business Fax\nAnn,a@b.c,1,2\n", "", "\n\n"}) {
+    EXPECT_EQ(Import("Name,E-mail,Mobile Phone\n,a@b.c,\n", AddressBookKind::kCsv).counts, "0/0/1/0");
+    for (const char* text : {"Name,E-mail,Phones,Account Number\nAnn,a@b.c,1,2\n", "", "\n\n"}) {
         const Imported imported = Import(text, AddressBookKind::kCsv);
         EXPECT_EQ(imported.result, ImportResult::kNotAnAddressBook) << text;
         EXPECT_EQ(imported.counts, "0/0/0/0") << text;
@@ -145,14 +205,19 @@ TEST(ImportFieldRules, NamesAndNumbersBecomeWhatTheContactsFileKeeps) {
     } cases[] = {
         {"FN:\\n #[ Ann,\tLee   Jr \r\nTEL:1\r\n", "Ann Lee Jr|1", "1/0/0/0"},
         {"FN:##\r\nORG:[Acme\r\nTEL:1\r\n", "Acme|1", "1/0/0/0"},
-        {"TEL:#31#555\r\n", "31#555|#31#555", "1/0/0/0"},
+        {"TEL:#31#*555\r\n", "31#*555|#31#*555", "1/0/0/0"},
+        {"TEL:1\r\nTEL;CELL:2\r\n", "1 (1)|1, 2 (cell)|2", "2/0/0/0"},  // no name: each its own number
         {"TEL:(555) 0100 ext.7 p2 ,\t9\r\n", "(555) 0100 .7 2 9|(555) 0100 .7 2 9", "1/0/0/0"},
         {"FN:A\r\nTEL:+1 555 555 0100 0100 0100 0100\r\nTEL:+" + std::string(28, '5') + "\r\nTEL:none\r\n",
          "A (1)|+15555550100010001000100", "1/0/0/1"},
+        {"TEL:+1 555 555 0100 0100 0100 01\r\n", "+1 555 555 0100 0100 0100 01|+1 555 555 0100 0100 0100 01",
+         "1/0/0/0"},
         {"FN:A\r\nTEL:-\r\n", "", "0/0/1/0"},
         {"FN:" + a49 + " bc\r\nTEL:1\r\n", a49 + "|1", "1/0/0/0"},
-        {"FN:" + a42 + " bcdefgh\r\nTEL;CELL:1\r\nTEL:2\r\n", a42 + " (cell)|1, " + a42 + " bcd (2)|2",
-         "2/0/0/0"},
+        {"FN:" + a42 + " bcdefgh\r\nTEL;CELL:1\r\nTEL:2\r\nTEL;WORK;FAX:3\r\nTEL;TYPE=work,fax:4\r\n",
+         a42 + " (cell)|1, " + a42 + " bcd (2)|2, " + a42.substr(3) + " (work fax)|3, " + a42.substr(5) +
+             " (work fax 2)|4",
+         "4/0/0/0"},
         // UTF-8 converts; text that is not UTF-8 is the code page's already.
         {"FN:J\xC3\xB6rg \xE2\x82\xAC\r\nTEL:1\r\nTEL;TYPE=b\xC3\xBCro:2\r\n",
          "J\xF6rg ? (1)|1, J\xF6rg ? (b\xFCro)|2", "2/0/0/0"},
@@ -226,6 +291,32 @@ TEST(ImportCounts, DuplicatesAndTheFullListAreCountedNotStored) {
     EXPECT_STREQ(empty->slots[31].name, "C (32)");
 }
 
+// Only files Tollwick wrote carry call counts, each of 0 to 999999999.
+TEST(ImportCalls, ComeBackFromTollwicksOwnExportOnly) {
+    const std::string ours = "PRODID:-//Tollwick//Tollwick Export//EN\r\n", calls = "X-TOLLWICK-CALLS:";
+    std::string cards;
+    int number = 0;
+    for (const std::string& lines :
+         {ours + calls + "999999999\r\n", calls + "7\r\n" + ours + calls + "8\r\n", calls + "7\r\n",
+          ours + calls + "1000000000\r\n", ours + calls + "4294967303\r\n", ours + calls + "-1\r\n",
+          ours + calls + " 5\r\n", ours + calls + "5x\r\n",
+          "PRODID:-//tollwick//Tollwick Export//EN\r\n" + calls + "5\r\n"}) {
+        cards += "BEGIN:VCARD\r\nFN:A\r\nTEL:" + std::to_string(++number) + "\r\n" + lines + "END:VCARD\r\n";
+    }
+    const struct {
+        std::string text;
+        AddressBookKind kind;
+        std::string contacts;
+    } cases[] = {
+        {cards, AddressBookKind::kVCard, "A|1|999999999, A|2|7, A|3, A|4, A|5, A|6, A|7, A|8, A|9"},
+        {"\xEF\xBB\xBFName,Phone 1 - Value,Calls\r\nAnn,1,7\r\nBo,2,1000000000\r\n\"Cy\",3,\"999999999\"\n",
+         AddressBookKind::kCsv, "Ann|1|7, Bo|2, Cy|3|999999999"},
+        {"Name,Phone 1 - Value,Calls,Notes\nAnn,1,7,x\n", AddressBookKind::kCsv, "Ann|1"},
+        {"Name,Mobile Phone,Calls\nAnn,1,7\n", AddressBookKind::kCsv, "Ann|1"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Import(c.text, c.kind).contacts, c.contacts) << c.text;
+}
+
 TEST(ImportScenario, GoogleAndOutlookCsvExports) {
     const std::string google =
         "Name,Given Name,Additional Name,Family Name,Nickname,Birthday,Notes,Photo,Group Membership,"
@@ -239,10 +330,10 @@ TEST(ImportScenario, GoogleAndOutlookCsvExports) {
         "1234567,,,,,,\r\n"
         "Cy Doe,Cy,,Doe,,,,,* myContacts,* Work,cy@example.com,,,,,,,,\r\n";
     Imported imported = Import(google, AddressBookKind::kCsv);
-    EXPECT_EQ(
-        imported.contacts,
-        "Ann Lee (mobile)|+1 555-555-0100, Ann Lee (mobile)|+1 555-555-0101, Ann Lee (work)|(555) 555-0199, "
-        "Acme Taxi|555 0123, J\xF6rg M\xFCller|+49 170 1234567");
+    EXPECT_EQ(imported.contacts,
+              "Ann Lee (mobile)|+1 555-555-0100, Ann Lee (mobile 2)|+1 555-555-0101, Ann Lee (work)|(555) "
+              "555-0199, "
+              "Acme Taxi|555 0123, J\xF6rg M\xFCller|+49 170 1234567");
     EXPECT_EQ(imported.counts, "5/0/1/0");
 
     // Outlook quotes every field and writes the code page's own bytes.
@@ -262,10 +353,11 @@ TEST(ImportScenario, GoogleAndOutlookCsvExports) {
         "555\",\"\","
         "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
     imported = Import(outlook, AddressBookKind::kCsv);
-    EXPECT_EQ(imported.contacts,
-              "Anna M\xFCller (business)|+49 30 1234567, Anna M\xFCller (home)|+49 30 7654321, "
-              "Anna M\xFCller (mobile)|+49 170 1234567, Pizza Roma|030 555");
-    EXPECT_EQ(imported.counts, "4/0/0/0");
+    EXPECT_EQ(
+        imported.contacts,
+        "Anna M\xFCller (business fax)|+49 30 1111, Anna M\xFCller (business)|+49 30 1234567, "
+        "Anna M\xFCller (home)|+49 30 7654321, Anna M\xFCller (mobile)|+49 170 1234567, Pizza Roma|030 555");
+    EXPECT_EQ(imported.counts, "5/0/0/0");
 }
 
 TEST(ImportScenario, PhoneVersion21AndVersion4VCards) {
