@@ -152,11 +152,11 @@ void Measure(HWND main, int rounds, Results* results) {
     // The same keys with find-as-you-type off and on: the digits of CONTACT,
     // which every stored name begins with, so that each key refills and
     // repaints the whole list.
-    HWND list = ::GetDlgItem(main, IDC_CONTACT_LIST);
+    HWND shownList = ::GetDlgItem(main, IDC_CONTACT_LIST);
     const auto spellKey = [&] {
         ::SendMessageA(main, WM_CHAR, "2668228"[typed % 7], 1);
         ::UpdateWindow(main);
-        ::UpdateWindow(list);
+        ::UpdateWindow(shownList);
         if (++typed % 7 == 0) ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_CLEAR, BN_CLICKED), 0);
     };
     const auto toggleSearch = [&] { ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(ID_FIND_AS_YOU_TYPE, 0), 0); };
