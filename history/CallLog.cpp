@@ -83,9 +83,9 @@ public:
             if (bytes[i] == '\r' || bytes[i] == '\n') {
                 EndLine();
             } else if (length_ < kCallLineSize) {
+                // No well-formed line is this long, so what is kept of a
+                // longer one fails to parse.
                 line_[length_++] = bytes[i];
-            } else {
-                overlong_ = true;
             }
         }
     }
@@ -100,19 +100,17 @@ public:
 
 private:
     void EndLine() {
-        if (length_ == 0 && !overlong_) return;
+        if (length_ == 0) return;
         ++log_.fileLines;
         // Parsed apart: a line that fails half-way must not spoil the oldest entry kept.
         CallEntry entry;
-        if (!overlong_ && ParseLine(line_, length_, entry)) log_.entries[total_++ % kCallsKept] = entry;
+        if (ParseLine(line_, length_, entry)) log_.entries[total_++ % kCallsKept] = entry;
         length_ = 0;
-        overlong_ = false;
     }
 
     CallLog& log_;
     char line_[kCallLineSize];
     int length_ = 0;
-    bool overlong_ = false;
     long long total_ = 0;
 };
 
