@@ -58,6 +58,7 @@ void PutFolded(Output& out, const char* line, int length) {
     out.Put("\r\n", 2);
 }
 
+// A property's name and parameters, then its value escaped, folded.
 void PutProperty(Output& out, const char* name, const char* value, int length) {
     char line[kLineSize];
     const int n = static_cast<int>(std::strlen(name));
@@ -84,6 +85,7 @@ void PutNameParts(Output& out, const char* name, int length) {
     PutFolded(out, line, n + 3);
 }
 
+// One contact's card.
 void PutCard(const Contact& contact, ExportHost& host, Output& out) {
     char name[kUtf8Size];
     char number[kUtf8Size];
@@ -115,6 +117,7 @@ int CsvField(const char* text, int length, char* out) {
     return n;
 }
 
+// One contact's CSV record: name, number and calls.
 void PutRow(const Contact& contact, ExportHost& host, Output& out) {
     char name[kUtf8Size];
     char number[kUtf8Size];
@@ -126,6 +129,7 @@ void PutRow(const Contact& contact, ExportHost& host, Output& out) {
     out.Put(row, n);
 }
 
+// The sink that writes to an open file.
 bool WriteFile(void* sink, const char* bytes, std::size_t length) {
     return std::fwrite(bytes, 1, length, static_cast<std::FILE*>(sink)) == length;
 }

@@ -13,6 +13,7 @@ namespace {
 constexpr int kFields = 4;
 constexpr std::size_t kReadBlockSize = 32768;
 
+// Bytes below the space and DEL, which no field of the file holds.
 bool IsControl(char c) {
     return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
 }
@@ -45,6 +46,7 @@ bool ParseTime(const char* text, int length, CallTime& t) {
     return IsRealTime(t);
 }
 
+// Copies a field that fits its array, terminated; false for a longer one.
 template <std::size_t N>
 bool TakeField(const char* text, int length, char (&field)[N]) {
     if (length > static_cast<int>(N) - 1) return false;
@@ -53,6 +55,7 @@ bool TakeField(const char* text, int length, char (&field)[N]) {
     return true;
 }
 
+// One line without its line end: exactly four tab-separated fields.
 bool ParseLine(const char* line, int length, CallEntry& entry) {
     const char* field[kFields];
     int size[kFields];
@@ -78,6 +81,7 @@ class LogReader {
 public:
     explicit LogReader(CallLog& log) : log_(log) { log.count = log.fileLines = 0; }
 
+    // Takes the next bytes of the text, ending a line at each CR or LF.
     void Feed(const char* bytes, std::size_t size) {
         for (std::size_t i = 0; i < size; ++i) {
             if (bytes[i] == '\r' || bytes[i] == '\n') {
@@ -99,6 +103,7 @@ public:
     }
 
 private:
+    // Counts a line that is not empty and keeps its entry if it is well formed.
     void EndLine() {
         if (length_ == 0) return;
         ++log_.fileLines;

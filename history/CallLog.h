@@ -28,6 +28,7 @@ struct CallTime {
     int year, month, day, hour, minute;
 };
 
+// One call request as the log keeps it.
 struct CallEntry {
     CallTime when;
     char number[kCallNumberChars + 1];
@@ -93,12 +94,14 @@ bool Write(const CallLog& log, ContactsFileHost& host);
 // that could not be read is never replaced or lengthened by this run.
 class CallLogKeeper {
 public:
+    // Reads the file at the start of the run and notes whether it may be written.
     void Load(CallLog& log, ContactsFileHost& host) {
         maySave_ = CallsFile::Read(log, host) != ContactsFile::ReadOutcome::kUnreadable;
     }
-    // Adds a call to the log and to the file, cutting the file back to the
-    // latest kCallsKept once it grows past kCallLinesBeforeTrim lines; true
-    // when the call is on the disk.
+    // Adds a call to the log and to the end of the file, cutting the file
+    // back to the latest kCallsKept once it grows past kCallLinesBeforeTrim
+    // lines; a file whose last line was cut short is rewritten from the log
+    // instead. True when the call is on the disk.
     bool Record(CallLog& log, const CallEntry& entry, ContactsFileHost& host);
     // Rewrites the file after entries were deleted or all cleared; true when saved.
     bool Save(CallLog& log, ContactsFileHost& host);
