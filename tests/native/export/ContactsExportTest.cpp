@@ -16,7 +16,8 @@ std::string Exported(const ContactTable& table, AddressBookKind kind) {
     Latin1ExportHost host;
     std::string text;
     auto append = [](void* sink, const char* bytes, std::size_t length) {
-        return static_cast<std::string*>(sink)->append(bytes, length), true;
+        static_cast<std::string*>(sink)->append(bytes, length);
+        return true;
     };
     return FormatExport(table, kind, host, append, &text) ? text : "<failed>";
 }
@@ -38,7 +39,8 @@ TEST(Export, WritesCardsAndRowsEscapedAndQuoted) {
 }
 
 // What the contact dialogs accept comes back from the import unchanged (with
-// no calls, which it does not read yet), and no vCard line is longer than 75 octets or splits a character.
+// no calls, which it does not read yet), and no vCard line is longer than 75
+// octets or splits a character.
 TEST(Export, TheImportReadsBackEveryNameAndNumber) {
     std::string records =
         "[PhoneNumbers]\r\n" + std::string(50, 'N') + ", " + std::string(28, '5') +
