@@ -12,8 +12,10 @@
 #include "calling/UnknownNumberDlg.h"
 #include "calling/WindowScan.h"
 #include "contacts/FieldRules.h"
+#include "export/ExportFile.h"
 #include "dialpad/DisplayLayout.h"
 #include "handover/Arguments.h"
+#include "history/CallHistoryDlg.h"
 #include "import/ImportFiles.h"
 #include "res/resource.h"
 #include "ui/AboutDlg.h"
@@ -67,6 +69,8 @@ ON_COMMAND(ID_COPY_NUMBER, OnCopyNumber)
 ON_COMMAND(ID_DIAL_CONTACT, OnDialContact)
 ON_COMMAND(ID_IMPORT, OnImport)
 ON_COMMAND(ID_FIND_AS_YOU_TYPE, OnToggleFindAsYouType)
+ON_COMMAND(ID_EXPORT, OnExport)
+ON_COMMAND(ID_CALL_HISTORY, OnCallHistory)
 END_MESSAGE_TABLE()
 
 CDialerDlg::CDialerDlg()
@@ -342,6 +346,21 @@ void CDialerDlg::OnToggleFindAsYouType() {
     RefillList();
 }
 
+void CDialerDlg::OnExport() {
+    ExportContactsAs(m_hWnd, contacts_, *this);
+}
+
+// A call chosen in the history is dialled as a double-click on a contact.
+void CDialerDlg::OnCallHistory() {
+    static char number[kDialNumberSize];
+    CCallHistoryDlg dialog;
+    const INT_PTR chosen = dialog.DoModalOn(history_.Log(*this), number);
+    if (dialog.Changed()) history_.Save(*this);
+    if (chosen != IDOK) return;
+    LoadNumber(number);
+    OnDial();
+}
+
 void CALLBACK CDialerDlg::DialerWatchTimerProc(HWND, UINT, UINT_PTR, DWORD) {
     if (current_ != nullptr) current_->watch_.Tick();
 }
@@ -483,7 +502,9 @@ int CDialerDlg::RunUnknownNumberDialog(Contact& target, NumberEntry& entry, bool
 
 std::int32_t CDialerDlg::RequestMakeCall(const char* destination, const char* application,
                                          const char* calledParty, const char* comment) {
-    return ::RequestMakeCall(destination, application, calledParty, comment);
+    const std::int32_t result = ::RequestMakeCall(destination, application, calledParty, comment);
+    history_.Record(destination, calledParty, result, *this);
+    return result;
 }
 
 void CDialerDlg::RefillList() {

@@ -9,6 +9,7 @@
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "handover/HandoverMessage.h"
+#include "history/CallHistory.h"
 #include "ui/ContactRows.h"
 #include "ui/ContactSearch.h"
 
@@ -77,6 +78,8 @@ private:
     void OnDialContact();
     void OnImport();
     void OnToggleFindAsYouType();
+    void OnExport();
+    void OnCallHistory();
     // Loads a contact's number and dials it, as a double-click on its row.
     void DialSlot(int slot);
     // The contact of a clicked row, or kNoSlot.
@@ -140,6 +143,7 @@ private:
     ContactTable contacts_;
     ListRows rows_;  // what the list shows of contacts_
     ContactSearch search_;
+    CallHistory history_;
     ContactsKeeper contactsFile_;
     NumberDisplay display_;
     DialerWatch watch_;

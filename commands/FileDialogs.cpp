@@ -10,10 +10,10 @@
 
 namespace {
 
-using GetOpenFileNameProc = BOOL(WINAPI*)(OPENFILENAMEA* dialog);
+using FileDialogProc = BOOL(WINAPI*)(OPENFILENAMEA* dialog);
 
-GetOpenFileNameProc BindGetOpenFileName() {
-    return ProcAddress<GetOpenFileNameProc>(::LoadLibraryA("COMDLG32.DLL"), "GetOpenFileNameA");
+FileDialogProc BindFileDialog(const char* name) {
+    return ProcAddress<FileDialogProc>(::LoadLibraryA("COMDLG32.DLL"), name);
 }
 
 constexpr char kAddressBookFilter[] = "Address books (*.vcf;*.csv)\0*.vcf;*.csv\0All files (*.*)\0*.*\0";
@@ -24,7 +24,7 @@ char lastFolder[MAX_PATH];
 }  // namespace
 
 bool ChosenFiles::Choose(HWND owner) {
-    static const GetOpenFileNameProc getOpenFileName = BindGetOpenFileName();
+    static const FileDialogProc getOpenFileName = BindFileDialog("GetOpenFileNameA");
     count_ = 0;
     if (getOpenFileName == nullptr) return false;
     buffer_[0] = '\0';
@@ -59,4 +59,24 @@ bool ChosenFiles::Choose(HWND owner) {
         ++count_;
     }
     return count_ > 0;
+}
+
+bool ChooseExportFile(HWND owner, char (&path)[MAX_PATH], AddressBookKind* kind) {
+    static const FileDialogProc getSaveFileName = BindFileDialog("GetSaveFileNameA");
+    if (getSaveFileName == nullptr) return false;
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = "vCard (*.vcf)\0*.vcf\0CSV (*.csv)\0*.csv\0";
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrDefExt = "vcf";
+    dialog.lpstrTitle = "Export contacts";
+    dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (!getSaveFileName(&dialog)) return false;
+    *kind = dialog.nFilterIndex == 2 ? AddressBookKind::kCsv : AddressBookKind::kVCard;
+    // A name typed with the other type's extension keeps it, and that decides.
+    if (KindOfPath(path) != AddressBookKind::kNone) *kind = KindOfPath(path);
+    return true;
 }

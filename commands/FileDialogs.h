@@ -1,8 +1,10 @@
-// The system's Open dialog for address books. COMDLG32 is loaded when it is
-// first needed, not with the program: most runs never open a file dialog.
+// The system's Open and Save dialogs for address books. COMDLG32 is loaded
+// when it is first needed, not with the program: most runs never open a file
+// dialog.
 #pragma once
 
 #include "framework/Win32.h"
+#include "import/AddressBookImport.h"
 
 // The most files one Open dialog hands back.
 constexpr int kMaxChosenFiles = 32;
@@ -23,3 +25,8 @@ private:
     const char* paths_[kMaxChosenFiles];
     int count_ = 0;
 };
+
+// Runs the Save dialog for an export, vCard or CSV, starting with `path` as
+// the file name; false when the user cancelled. The path gets the chosen
+// type's extension when it has none.
+bool ChooseExportFile(HWND owner, char (&path)[MAX_PATH], AddressBookKind* kind);

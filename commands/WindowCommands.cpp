@@ -8,6 +8,7 @@ namespace {
 // Virtual-key codes, with the values Windows gives them.
 constexpr unsigned kKeyInsert = 0x2D;
 constexpr unsigned kKeyC = 'C';
+constexpr unsigned kKeyH = 'H';
 constexpr unsigned kKeyV = 'V';
 
 constexpr unsigned kSystemChoiceMask = 0xFFF0;
@@ -18,6 +19,8 @@ struct SystemChoice {
 };
 constexpr SystemChoice kSystemChoices[] = {
     {IDM_SYSTEM_IMPORT, ID_IMPORT},
+    {IDM_SYSTEM_EXPORT, ID_EXPORT},
+    {IDM_SYSTEM_CALL_HISTORY, ID_CALL_HISTORY},
     {IDM_SYSTEM_FIND_AS_YOU_TYPE, ID_FIND_AS_YOU_TYPE},
     {IDM_SYSTEM_ABOUT, IDC_CREDITS},
 };
@@ -32,6 +35,7 @@ int CommandOfKey(unsigned virtualKey, bool control, bool shift) {
     if (control && !shift && virtualKey == kKeyV) return ID_PASTE;
     if (!control && shift && virtualKey == kKeyInsert) return ID_PASTE;
     if (control && !shift && (virtualKey == kKeyC || virtualKey == kKeyInsert)) return ID_COPY;
+    if (control && shift && virtualKey == kKeyH) return ID_CALL_HISTORY;
     return 0;
 }
 

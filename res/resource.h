@@ -6,6 +6,7 @@
 #define IDD_DIALER 102
 #define IDD_UNKNOWN_NUMBER 132
 #define IDD_CONTACT 134
+#define IDD_CALL_HISTORY 136
 
 // Main window controls
 #define IDC_DIAL 1001
@@ -30,6 +31,12 @@
 #define IDC_CREDITS 1033
 #define IDC_END 1036
 
+// Call history controls
+#define IDC_HISTORY_LIST 1040
+#define IDC_HISTORY_COPY 1041
+#define IDC_HISTORY_DELETE 1042
+#define IDC_HISTORY_CLEAR 1043
+
 // Contact dialog controls
 #define IDC_NAME 1023
 #define IDC_NUMBER 1024
@@ -43,10 +50,14 @@
 #define ID_COPY 1103
 #define ID_COPY_NUMBER 1104
 #define ID_DIAL_CONTACT 1105
+#define ID_EXPORT 1106
+#define ID_CALL_HISTORY 1107
 
 // Items of the window's system menu: multiples of 16 below 0xF000, as the
 // system wants its menu's ids
 #define IDM_SYSTEM_IMPORT 0x0200
+#define IDM_SYSTEM_EXPORT 0x0210
+#define IDM_SYSTEM_CALL_HISTORY 0x0220
 #define IDM_SYSTEM_FIND_AS_YOU_TYPE 0x0230
 #define IDM_SYSTEM_ABOUT 0x0240
 

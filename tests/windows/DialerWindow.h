@@ -84,6 +84,15 @@ protected:
     HWND forwardTargetWhileOpen_ = nullptr;
 };
 
+// A box of this caption other than `except`, answered with OK; its text.
+inline std::string Answer(DWORD ui, const char* caption, HWND except = nullptr) {
+    HWND box = WaitForWindow(ui, caption, except);
+    if (box == nullptr) return "<no " + std::string(caption) + " box>";
+    const std::string text = MessageBoxText(box);
+    ClickButton(box, IDOK);
+    return text;
+}
+
 // A rectangle of pixels of a window, or of one of the program's named
 // pictures, copied out through a memory DC.
 inline std::vector<COLORREF> Pixels(HWND window, const char* picture, int x, int y, int width = 1,

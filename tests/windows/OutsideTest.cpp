@@ -36,15 +36,6 @@ std::string FullPath(const char* name) {
     return full;
 }
 
-// A box of this caption other than `except`, answered with OK; its text.
-std::string Answer(DWORD ui, const char* caption, HWND except = nullptr) {
-    HWND box = WaitForWindow(ui, caption, except);
-    if (box == nullptr) return "<no " + std::string(caption) + " box>";
-    const std::string text = MessageBoxText(box);
-    ClickButton(box, IDOK);
-    return text;
-}
-
 // The command line's tel: link waits on the display, not dialled; a later
 // start's address book waits for the About box to close and is saved before
 // its summary shows; what is neither gets an ERROR box naming it; a drop

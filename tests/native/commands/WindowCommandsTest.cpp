@@ -15,7 +15,8 @@ TEST(WindowCommands, KeysAndSystemMenuChoicesReachTheirCommands) {
         int command;
     } keys[] = {{'V', true, false, ID_PASTE},  {kInsert, false, true, ID_PASTE}, {'C', true, false, ID_COPY},
                 {kInsert, true, false, ID_COPY}, {'V', true, true, 0},          {'V', false, false, 0},
-                {kInsert, false, false, 0},      {'H', true, false, 0}};
+                {kInsert, false, false, 0},      {'H', true, false, 0},
+                {'H', true, true, ID_CALL_HISTORY}};
     for (const auto& k : keys) EXPECT_EQ(CommandOfKey(k.key, k.control, k.shift), k.command) << k.key;
     const struct {
         unsigned choice;
@@ -23,6 +24,7 @@ TEST(WindowCommands, KeysAndSystemMenuChoicesReachTheirCommands) {
     } choices[] = {{IDM_SYSTEM_IMPORT, ID_IMPORT},
                    {IDM_SYSTEM_IMPORT | 0x2, ID_IMPORT},  // the system's own low bits
                    {IDM_SYSTEM_FIND_AS_YOU_TYPE, ID_FIND_AS_YOU_TYPE},
+                   {IDM_SYSTEM_CALL_HISTORY, ID_CALL_HISTORY},
                    {IDM_SYSTEM_ABOUT, IDC_CREDITS},
                    {0xF060, 0},  // Close
                    {0, 0}};
