@@ -56,6 +56,10 @@ public:
     bool FlushToDisk(std::FILE*) override { return true; }  // the file system's speed is not ours
     bool IsMissing(const char*) override { std::abort(); }
     void WaitBeforeRetry(int) override { std::abort(); }
+    bool TryCreateLock(const char*) override { return true; }
+    int LockAgeSeconds(const char*) override { std::abort(); }
+    bool RemoveStaleLock(const char*) override { std::abort(); }
+    void ReleaseLock() override {}
 };
 
 // Runs in a scratch directory, since the file name is fixed.

@@ -102,8 +102,18 @@ std::size_t ReadMemory(void* source, char* buffer, std::size_t capacity) {
     return n;
 }
 
+// An open file read through its stamp, which stops it past kMaxFileBytes.
+struct StampedFile {
+    std::FILE* file;
+    FileStamp& stamp;
+};
+
 std::size_t ReadFile(void* source, char* buffer, std::size_t capacity) {
-    return std::fread(buffer, 1, capacity, static_cast<std::FILE*>(source));
+    auto* in = static_cast<StampedFile*>(source);
+    if (in->stamp.length > kMaxFileBytes) return 0;
+    const std::size_t n = std::fread(buffer, 1, capacity, in->file);
+    in->stamp.Add(buffer, n);
+    return n;
 }
 
 bool WriteFile(void* sink, const char* bytes, std::size_t length) {
@@ -214,30 +224,40 @@ void Empty(ContactTable& table) {
 
 }  // namespace
 
-ReadOutcome Read(ContactTable& table, ContactsFileHost& host) {
+ReadOutcome ReadQuietly(ContactTable& table, ContactsFileHost& host, FileStamp& stamp) {
     Empty(table);
+    stamp = FileStamp();
     std::FILE* file = nullptr;
     for (int waited = 0; (file = std::fopen(kFileName, "rb")) == nullptr; waited += kOpenRetryStepMs) {
-        if (host.IsMissing(kFileName)) {
-            host.ShowMessage("Can not open contacts.txt!\nNew will be created...", "INFO",
-                             kMessageOk | kMessageIconExclamation);
-            return ReadOutcome::kNoFile;
-        }
-        if (waited >= kOpenRetryTotalMs) {
-            host.ShowMessage(kUnreadableMessage, "ERROR", kMessageOk | kMessageIconExclamation);
-            return ReadOutcome::kUnreadable;
-        }
+        if (host.IsMissing(kFileName)) return ReadOutcome::kNoFile;
+        if (waited >= kOpenRetryTotalMs) return ReadOutcome::kUnreadable;
         host.WaitBeforeRetry(kOpenRetryStepMs);
     }
-    TextCursor cursor(ReadFile, file);
+    StampedFile in{file, stamp};
+    TextCursor cursor(ReadFile, &in);
     Parse(cursor, table);
-    const bool failed = std::ferror(file) != 0;
+    char rest[4096];  // past a zero byte: not text, but a change all the same
+    while (ReadFile(&in, rest, sizeof rest) != 0) {
+    }
+    const bool failed = std::ferror(file) != 0 || stamp.length > kMaxFileBytes;
     std::fclose(file);
     if (!failed) return ReadOutcome::kLoaded;
     // Half a list would be saved over the whole one at the end: show none.
     Empty(table);
-    host.ShowMessage(kUnreadableMessage, "ERROR", kMessageOk | kMessageIconExclamation);
     return ReadOutcome::kUnreadable;
+}
+
+ReadOutcome Read(ContactTable& table, ContactsFileHost& host, FileStamp* stamp) {
+    FileStamp read;
+    const ReadOutcome outcome = ReadQuietly(table, host, read);
+    if (outcome == ReadOutcome::kNoFile) {
+        host.ShowMessage("Can not open contacts.txt!\nNew will be created...", "INFO",
+                         kMessageOk | kMessageIconExclamation);
+    } else if (outcome == ReadOutcome::kUnreadable) {
+        host.ShowMessage(kUnreadableMessage, "ERROR", kMessageOk | kMessageIconExclamation);
+    }
+    if (stamp != nullptr) *stamp = read;
+    return outcome;
 }
 
 bool Format(const ContactTable& table, WriteSink write, void* sink) {
@@ -268,7 +288,7 @@ bool Write(const ContactTable& table, ContactsFileHost& host) {
     } else if (std::FILE* inPlace = std::fopen(kFileName, "wb")) {
         saved = WriteThrough(table, inPlace, host);
     }
-    if (!saved) host.ShowMessage("Can not open contacts.txt!", "ERROR", kMessageOk);
+    if (!saved) host.ShowMessage(kCannotSaveMessage, "ERROR", kMessageOk);
     return saved;
 }
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "TestHost.h"
-#include "contacts/ContactsFile.h"
+#include "contacts/ContactsKeeper.h"
 #include "tests/common/FileBytes.h"
 
 namespace {
@@ -172,14 +172,14 @@ TEST(ContactsFileOnDisk, AFileThatCannotBeReadIsNeverWritten) {
         }
 
         // The window's close and the end of the session both save, if anything may.
-        ContactsKeeper keeper;
+        auto keeper = std::make_unique<ContactsKeeper>();
         host = TestHost();
-        keeper.Load(*table, host);
+        keeper->Load(*table, host);
         CopyField(table->slots[0].number, "555");
         table->count = 1;
         const bool maySave = c.outcome != Outcome::kUnreadable;
-        EXPECT_EQ(keeper.Save(*table, host), maySave) << c.what;
-        EXPECT_EQ(keeper.Save(*table, host), maySave) << c.what;
+        EXPECT_EQ(keeper->Save(), maySave) << c.what;
+        EXPECT_EQ(keeper->Save(), maySave) << c.what;
         EXPECT_EQ(host.messages.size(), c.message.empty() ? 0u : 1u) << c.what;  // only the read's
         struct stat status;
         ASSERT_EQ(lstat("contacts.txt", &status), 0) << c.what;
