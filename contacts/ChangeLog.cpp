@@ -118,15 +118,19 @@ bool ChangeLog::Delete(const Contact& contact) {
     return entry != nullptr;
 }
 
-int ChangeLog::ReplayOnto(ContactTable& file, bool waitingOnly) {
-    waiting_ = 0;
+int ChangeLog::ReplayOnto(ContactTable& file) {
+    for (int i = 0; i < count_; ++i) entries_[i].waiting = !Apply(entries_[i], file);
+    return RetryWaiting(file);
+}
+
+int ChangeLog::RetryWaiting(ContactTable& file) {
+    int waiting = 0;
     for (int i = 0; i < count_; ++i) {
         ChangeEntry& entry = entries_[i];
-        if (waitingOnly && !entry.waiting) continue;
-        entry.waiting = !Apply(entry, file);
-        waiting_ += entry.waiting;
+        if (entry.waiting) entry.waiting = !Apply(entry, file);
+        waiting += entry.waiting;
     }
-    return waiting_;
+    return waiting;
 }
 
 void ChangeLog::KeepWaiting() {

@@ -41,8 +41,8 @@ public:
     bool Edit(const Contact& before, const Contact& after);
     bool Delete(const Contact& contact);
 
-    // Replays the changes, oldest first, onto the records of a file (or only
-    // those still waiting for room), and answers how many found no room:
+    // Replays the changes, oldest first, onto the records of a file, and
+    // answers how many found no room even when tried again at the end:
     //  - a call adds one to the record with the same name and number, else to
     //    the first with the same digits, else brings the contact back with it;
     //  - an add appends the contact unless one with its digits is there, which
@@ -50,22 +50,21 @@ public:
     //  - an edit changes the record that is still as it was, keeping the calls
     //    the other side counted, and otherwise appends the edited contact;
     //  - a delete removes the record only while it is still as it was.
-    int ReplayOnto(ContactTable& file, bool waitingOnly = false);
+    int ReplayOnto(ContactTable& file);
+    // Tries again those that found no room: a delete may have made some.
+    int RetryWaiting(ContactTable& file);
 
     // Drops every change but those waiting for room.
     void KeepWaiting();
-    void Clear() { count_ = waiting_ = 0; }
+    void Clear() { count_ = 0; }
 
     int Count() const { return count_; }
     bool IsFull() const { return count_ == kCapacity; }
     const ChangeEntry& At(int i) const { return entries_[i]; }
-    // The changes that found no room at the last replay.
-    int Waiting() const { return waiting_; }
 
 private:
     ChangeEntry* Next(Change change);
 
     ChangeEntry entries_[kCapacity];
     int count_ = 0;
-    int waiting_ = 0;
 };

@@ -67,14 +67,14 @@ bool ContactsKeeper::ReadMergeWrite(bool& unreadable) {
     const ReadOutcome read = ContactsFile::ReadQuietly(file_, *host_, now);
     unreadable = read == ReadOutcome::kUnreadable;
     if (unreadable) return false;
-    if (read == ReadOutcome::kLoaded && (!(now == base_) || log_.Waiting() > 0)) {
+    if (read == ReadOutcome::kLoaded && !(now == base_)) {
         log_.ReplayOnto(file_);
         if (cutShort_) TakeInMissing();
     } else {
         // Unchanged, or deleted while the run went on: the table is all there
         // is, but for changes that waited for room.
         file_ = *table_;
-        log_.ReplayOnto(file_, true);
+        log_.RetryWaiting(file_);
     }
     if (!ContactsFile::Write(file_, *host_)) return false;
     base_ = FileStamp();
