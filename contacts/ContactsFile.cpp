@@ -102,7 +102,8 @@ std::size_t ReadMemory(void* source, char* buffer, std::size_t capacity) {
     return n;
 }
 
-// An open file read through its stamp, which stops it past kMaxFileBytes.
+// An open file read or written through its stamp; a read stops past
+// kMaxFileBytes.
 struct StampedFile {
     std::FILE* file;
     FileStamp& stamp;
@@ -117,7 +118,9 @@ std::size_t ReadFile(void* source, char* buffer, std::size_t capacity) {
 }
 
 bool WriteFile(void* sink, const char* bytes, std::size_t length) {
-    return std::fwrite(bytes, 1, length, static_cast<std::FILE*>(sink)) == length;
+    auto* out = static_cast<StampedFile*>(sink);
+    out->stamp.Add(bytes, length);
+    return std::fwrite(bytes, 1, length, out->file) == length;
 }
 
 // Collects the text in a fixed buffer and hands it to the sink when full.
@@ -273,22 +276,25 @@ bool Format(const ContactTable& table, WriteSink write, void* sink) {
 namespace {
 
 // Formats the table into an open file and brings it to the disk; closes it.
-bool WriteThrough(const ContactTable& table, std::FILE* file, ContactsFileHost& host) {
-    const bool written = Format(table, WriteFile, file) && std::fflush(file) == 0 && host.FlushToDisk(file);
+bool WriteThrough(const ContactTable& table, std::FILE* file, ContactsFileHost& host, FileStamp& stamp) {
+    StampedFile out{file, stamp};
+    const bool written = Format(table, WriteFile, &out) && std::fflush(file) == 0 && host.FlushToDisk(file);
     return std::fclose(file) == 0 && written;
 }
 
 }  // namespace
 
-bool Write(const ContactTable& table, ContactsFileHost& host) {
+bool Write(const ContactTable& table, ContactsFileHost& host, FileStamp* written) {
+    FileStamp stamp;
     bool saved = false;
     if (std::FILE* file = std::fopen(kTemporaryFileName, "wb")) {
-        saved = WriteThrough(table, file, host) && host.MoveIntoPlace(kTemporaryFileName, kFileName);
+        saved = WriteThrough(table, file, host, stamp) && host.MoveIntoPlace(kTemporaryFileName, kFileName);
         if (!saved) std::remove(kTemporaryFileName);
     } else if (std::FILE* inPlace = std::fopen(kFileName, "wb")) {
-        saved = WriteThrough(table, inPlace, host);
+        saved = WriteThrough(table, inPlace, host, stamp);
     }
     if (!saved) host.ShowMessage(kCannotSaveMessage, "ERROR", kMessageOk);
+    if (saved && written != nullptr) *written = stamp;
     return saved;
 }
 

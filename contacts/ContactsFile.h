@@ -139,8 +139,9 @@ bool Format(const ContactTable& table, WriteSink write, void* sink);
 // leave a damaged file. Where no temporary file can be made beside it (a
 // folder that is not writable while the file is), kFileName is rewritten in
 // place instead. On any failure the host shows kCannotSaveMessage with the
-// caption "ERROR" and the answer is false.
+// caption "ERROR" and the answer is false. `written`, if given, receives the
+// stamp of what was written.
 constexpr char kCannotSaveMessage[] = "Can not open contacts.txt!";
-bool Write(const ContactTable& table, ContactsFileHost& host);
+bool Write(const ContactTable& table, ContactsFileHost& host, FileStamp* written = nullptr);
 
 }  // namespace ContactsFile

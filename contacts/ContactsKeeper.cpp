@@ -31,11 +31,6 @@ Lock TakeLock(ContactsFileHost& host) {
     }
 }
 
-bool AddToStamp(void* stamp, const char* bytes, std::size_t length) {
-    static_cast<FileStamp*>(stamp)->Add(bytes, length);
-    return true;
-}
-
 }  // namespace
 
 void ContactsKeeper::Load(ContactTable& table, ContactsFileHost& host) {
@@ -76,9 +71,8 @@ bool ContactsKeeper::ReadMergeWrite(bool& unreadable) {
         file_ = *table_;
         log_.RetryWaiting(file_);
     }
-    if (!ContactsFile::Write(file_, *host_)) return false;
-    base_ = FileStamp();
-    ContactsFile::Format(file_, AddToStamp, &base_);
+    if (!ContactsFile::Write(file_, *host_, &now)) return false;
+    base_ = now;
     Adopt();
     log_.KeepWaiting();
     for (int i = 0; i < log_.Count(); ++i) {
