@@ -6,6 +6,7 @@
 
 namespace {
 
+// Copies a contact into the log, cut to what the file keeps of it.
 void Keep(LoggedContact& logged, const char* name, const char* number, std::int32_t calls) {
     CopyText(logged.name, name);
     CopyText(logged.number, number);
@@ -18,6 +19,7 @@ std::int32_t Moved(std::int32_t calls, std::int64_t by) {
     return sum > INT32_MAX ? INT32_MAX : sum < INT32_MIN ? INT32_MIN : static_cast<std::int32_t>(sum);
 }
 
+// The record that is still the contact as this run knew it.
 int FindSame(const ContactTable& file, const LoggedContact& contact) {
     return FindContact(file, contact.name, contact.number);
 }

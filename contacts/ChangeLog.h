@@ -63,6 +63,7 @@ public:
     const ChangeEntry& At(int i) const { return entries_[i]; }
 
 private:
+    // A cleared entry for one more change, or nullptr when the log is full.
     ChangeEntry* Next(Change change);
 
     ChangeEntry entries_[kCapacity];

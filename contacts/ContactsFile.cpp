@@ -284,17 +284,22 @@ bool WriteThrough(const ContactTable& table, std::FILE* file, ContactsFileHost& 
 
 }  // namespace
 
-bool Write(const ContactTable& table, ContactsFileHost& host, FileStamp* written) {
-    FileStamp stamp;
+bool WriteQuietly(const ContactTable& table, ContactsFileHost& host, FileStamp& written) {
+    written = FileStamp();
     bool saved = false;
     if (std::FILE* file = std::fopen(kTemporaryFileName, "wb")) {
-        saved = WriteThrough(table, file, host, stamp) && host.MoveIntoPlace(kTemporaryFileName, kFileName);
+        saved = WriteThrough(table, file, host, written) && host.MoveIntoPlace(kTemporaryFileName, kFileName);
         if (!saved) std::remove(kTemporaryFileName);
     } else if (std::FILE* inPlace = std::fopen(kFileName, "wb")) {
-        saved = WriteThrough(table, inPlace, host, stamp);
+        saved = WriteThrough(table, inPlace, host, written);
     }
+    return saved;
+}
+
+bool Write(const ContactTable& table, ContactsFileHost& host) {
+    FileStamp written;
+    const bool saved = WriteQuietly(table, host, written);
     if (!saved) host.ShowMessage(kCannotSaveMessage, "ERROR", kMessageOk);
-    if (saved && written != nullptr) *written = stamp;
     return saved;
 }
 

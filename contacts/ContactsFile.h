@@ -138,10 +138,13 @@ bool Format(const ContactTable& table, WriteSink write, void* sink);
 // replaces the old one, so that neither a failed write nor a power cut can
 // leave a damaged file. Where no temporary file can be made beside it (a
 // folder that is not writable while the file is), kFileName is rewritten in
-// place instead. On any failure the host shows kCannotSaveMessage with the
-// caption "ERROR" and the answer is false. `written`, if given, receives the
-// stamp of what was written.
+// place instead. False on any failure. `written` receives the stamp of the
+// bytes written.
+bool WriteQuietly(const ContactTable& table, ContactsFileHost& host, FileStamp& written);
+
+// WriteQuietly whose failure the host shows with kCannotSaveMessage and the
+// caption "ERROR".
 constexpr char kCannotSaveMessage[] = "Can not open contacts.txt!";
-bool Write(const ContactTable& table, ContactsFileHost& host, FileStamp* written = nullptr);
+bool Write(const ContactTable& table, ContactsFileHost& host);
 
 }  // namespace ContactsFile

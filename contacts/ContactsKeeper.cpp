@@ -44,24 +44,24 @@ void ContactsKeeper::Load(ContactTable& table, ContactsFileHost& host) {
 bool ContactsKeeper::Save() {
     if (!maySave_) return false;
     const Lock lock = TakeLock(*host_);
-    bool unreadable = lock == Lock::kBusy;
     CopyText(noRoom_, kNoRoomMessage);
     noRoomNames_ = 0;
-    const bool saved = !unreadable && ReadMergeWrite(unreadable);
-    // No box while the lock is held: other writers would wait on the user.
+    const bool saved = lock != Lock::kBusy && ReadMergeWrite();
+    // No box while the lock is held, where other writers would wait on the
+    // user; nor before the keeper is done, since a box runs the window's
+    // messages, which may call the keeper.
     if (lock == Lock::kHeld) host_->ReleaseLock();
-    if (unreadable) host_->ShowMessage(ContactsFile::kCannotSaveMessage, "ERROR", kMessageOk);
+    if (!saved) host_->ShowMessage(ContactsFile::kCannotSaveMessage, "ERROR", kMessageOk);
     if (saved && noRoomNames_ > 0) {
         host_->ShowMessage(noRoom_, kInfoCaption, kMessageOk | kMessageIconInformation);
     }
     return saved;
 }
 
-bool ContactsKeeper::ReadMergeWrite(bool& unreadable) {
+bool ContactsKeeper::ReadMergeWrite() {
     FileStamp now;
     const ReadOutcome read = ContactsFile::ReadQuietly(file_, *host_, now);
-    unreadable = read == ReadOutcome::kUnreadable;
-    if (unreadable) return false;
+    if (read == ReadOutcome::kUnreadable) return false;
     if (read == ReadOutcome::kLoaded && !(now == base_)) {
         log_.ReplayOnto(file_);
         if (cutShort_) TakeInMissing();
@@ -71,7 +71,7 @@ bool ContactsKeeper::ReadMergeWrite(bool& unreadable) {
         file_ = *table_;
         log_.RetryWaiting(file_);
     }
-    if (!ContactsFile::Write(file_, *host_, &now)) return false;
+    if (!ContactsFile::WriteQuietly(file_, *host_, now)) return false;
     base_ = now;
     Adopt();
     log_.KeepWaiting();

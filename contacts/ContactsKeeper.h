@@ -52,9 +52,8 @@ public:
 
 private:
     void Noted(bool logged);
-    // Reads the file and writes the table or the merge; false when either
-    // failed, `unreadable` telling which.
-    bool ReadMergeWrite(bool& unreadable);
+    // Reads the file and writes the table or the merge; false when either failed.
+    bool ReadMergeWrite();
     // Adds the table's contacts that the merge lacks, for a log cut short.
     void TakeInMissing();
     void ListNoRoom(const char* name);
