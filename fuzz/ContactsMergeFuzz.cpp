@@ -17,10 +17,12 @@ namespace {
 constexpr int kMaxChanges = 40;
 constexpr std::int64_t kSmall = 100000000;  // sums of such counts stay in 32 bits
 
+// Stops the run, which the fuzzer reports, when a property does not hold.
 void Require(bool condition) {
     if (!condition) std::abort();
 }
 
+// One of the file's records, or one of a few contacts it may lack.
 const Contact& Pick(const ContactTable& file, std::uint8_t choice) {
     static Contact others[] = {
         {"Ann", "555 1234", 3}, {"Bob", "(555) 1234", 0}, {"Cy", "", 7}, {"Ann", "9", 1}};
@@ -28,6 +30,7 @@ const Contact& Pick(const ContactTable& file, std::uint8_t choice) {
     return others[choice % 4];
 }
 
+// How many records have this name and number.
 int CountSame(const ContactTable& table, const char* name, const char* number) {
     int n = 0;
     for (int s = 0; s < table.count; ++s) {
