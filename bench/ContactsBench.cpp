@@ -1,5 +1,7 @@
 // Speed of the contact store at its full size of 500 contacts.
 #include <benchmark/benchmark.h>
+
+#include "bench/BenchFiles.h"
 #include <unistd.h>
 
 #include <cstdio>
@@ -7,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "contacts/ContactsFile.h"
+#include "contacts/ContactsKeeper.h"
 
 namespace {
 
@@ -47,32 +49,6 @@ void BM_FindByDigitKeyNoMatch(benchmark::State& state) {
 }
 BENCHMARK(BM_FindByDigitKeyNoMatch)->Unit(benchmark::kMicrosecond);
 
-class QuietHost : public ContactsFileHost {
-public:
-    void ShowMessage(const char*, const char*, unsigned) override { std::abort(); }
-    bool MoveIntoPlace(const char* temporary, const char* target) override {
-        return std::rename(temporary, target) == 0;
-    }
-    bool FlushToDisk(std::FILE*) override { return true; }  // the file system's speed is not ours
-    bool IsMissing(const char*) override { std::abort(); }
-    void WaitBeforeRetry(int) override { std::abort(); }
-};
-
-// Runs in a scratch directory, since the file name is fixed.
-struct ScratchDirectory {
-    ScratchDirectory() {
-        char pattern[] = "/tmp/tollwick-bench-XXXXXX";
-        path = mkdtemp(pattern);
-        if (getcwd(previous, sizeof previous) == nullptr || chdir(path.c_str()) != 0) std::abort();
-    }
-    ~ScratchDirectory() {
-        std::remove(ContactsFile::kFileName);
-        if (chdir(previous) != 0 || rmdir(path.c_str()) != 0) std::abort();
-    }
-    std::string path;
-    char previous[4096];
-};
-
 void BM_Write(benchmark::State& state) {
     ScratchDirectory scratch;
     auto table = FullTable();
@@ -92,5 +68,66 @@ void BM_Read(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Read)->Unit(benchmark::kMicrosecond);
+
+// A save that finds the file as it wrote it last: against BM_Write, the
+// cost of the lock, the read and the stamps.
+void BM_SaveUnchanged(benchmark::State& state) {
+    ScratchDirectory scratch;
+    QuietHost host;
+    ContactsFile::Write(*FullTable(), host);
+    auto table = std::make_unique<ContactTable>();
+    auto keeper = std::make_unique<ContactsKeeper>();
+    keeper->Load(*table, host);
+    for (auto _ : state) {
+        keeper->NoteCall(table->slots[7].name, table->slots[7].number);  // the log is emptied by every save
+        if (!keeper->Save()) state.SkipWithError("not saved");
+    }
+}
+BENCHMARK(BM_SaveUnchanged)->Unit(benchmark::kMicrosecond);
+
+// A log of 100 changes replayed onto a full file that the other side
+// changed: 10 deletes, 20 adds, 50 calls and 20 edits, or 100 adds (each
+// looking for its number among all 500), the copy of the file included.
+void BM_Merge100(benchmark::State& state) {
+    const auto file = FullTable();
+    auto merged = std::make_unique<ContactTable>();
+    auto log = std::make_unique<ChangeLog>();
+    const bool addsOnly = state.range(0) == 1;
+    for (int i = 0; i < 100; ++i) {
+        Contact made = file->slots[(i * 37) % kMaxContacts];
+        std::snprintf(made.number, sizeof made.number, "+44 20 %04d %04d", i, i * 7);
+        if (addsOnly || (i >= 10 && i < 30)) {
+            log->Add(made);
+        } else if (i < 10) {
+            log->Delete(file->slots[i * 41]);
+        } else if (i < 80) {
+            log->Call(file->slots[(i * 13) % kMaxContacts].name, file->slots[(i * 13) % kMaxContacts].number);
+        } else {
+            log->Edit(file->slots[i * 5], made);
+        }
+    }
+    for (auto _ : state) {
+        *merged = *file;
+        benchmark::DoNotOptimize(log->ReplayOnto(*merged));
+    }
+}
+BENCHMARK(BM_Merge100)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The whole save of such a merge: lock, read, replay, write.
+void BM_SaveMerging(benchmark::State& state) {
+    ScratchDirectory scratch;
+    QuietHost host;
+    const auto other = FullTable();
+    ContactsFile::Write(*other, host);
+    auto table = std::make_unique<ContactTable>();
+    auto keeper = std::make_unique<ContactsKeeper>();
+    keeper->Load(*table, host);
+    for (auto _ : state) {
+        for (int i = 0; i < 100; ++i) keeper->NoteCall(table->slots[i * 3].name, table->slots[i * 3].number);
+        ContactsFile::Write(*other, host);  // the other side's file, with calls this run has not seen
+        if (!keeper->Save()) state.SkipWithError("not saved");
+    }
+}
+BENCHMARK(BM_SaveMerging)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -2,6 +2,8 @@
 // a log of 1,000 lines read, and 500 contacts exported. The host's flush
 // returns at once: the disk's speed is not the code's.
 #include <benchmark/benchmark.h>
+
+#include "bench/BenchFiles.h"
 #include <unistd.h>
 
 #include <cstdio>
@@ -14,30 +16,6 @@
 #include "tests/native/export/Latin1ExportHost.h"
 
 namespace {
-
-class QuietHost : public ContactsFileHost {
-public:
-    void ShowMessage(const char*, const char*, unsigned) override { std::abort(); }
-    bool MoveIntoPlace(const char* temporary, const char* target) override {
-        return std::rename(temporary, target) == 0;
-    }
-    bool FlushToDisk(std::FILE*) override { return true; }
-    bool IsMissing(const char*) override { return true; }
-    void WaitBeforeRetry(int) override { std::abort(); }
-};
-
-// Runs in a scratch directory, since the call log's name is fixed.
-struct ScratchDirectory {
-    ScratchDirectory() {
-        if (mkdtemp(path) == nullptr || getcwd(previous, sizeof previous) == nullptr || chdir(path) != 0)
-            std::abort();
-    }
-    ~ScratchDirectory() {
-        if (chdir(previous) != 0 || std::system((std::string("rm -rf ") + path).c_str()) != 0) std::abort();
-    }
-    char path[32] = "/tmp/tollwick-bench-XXXXXX";
-    char previous[4096];
-};
 
 CallEntry Call(int i) {
     CallEntry entry;

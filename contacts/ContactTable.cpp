@@ -44,6 +44,19 @@ inline int Compare(const SortKey& a, const SortKey& b) {
     return CompareNoCase(a.rest, b.rest);
 }
 
+// Whether the digits of a text's first 48 characters are the key's, as
+// DigitKey(text) == key, but stopping at the first digit that differs: most
+// numbers of a list differ early.
+bool HasDigits(const char* text, const DigitKey& key) {
+    int matched = 0;
+    for (int i = 0; i < kDigitKeyMaxDigits && text[i] != '\0'; ++i) {
+        if (text[i] < '0' || text[i] > '9') continue;
+        if (matched == key.Length() || text[i] != key.Digits()[matched]) return false;
+        ++matched;
+    }
+    return matched == key.Length();
+}
+
 }  // namespace
 
 int CompareNoCase(const char* a, const char* b) {
@@ -152,7 +165,7 @@ void ContactTable::ToggleSortMode(int heading) {
 
 int ContactTable::FindByDigitKey(const DigitKey& key) const {
     for (int s = 0; s < count; ++s) {
-        if (DigitKey(slots[s].number) == key) return s;
+        if (HasDigits(slots[s].number, key)) return s;
     }
     return kNoSlot;
 }

@@ -102,23 +102,33 @@ std::size_t ReadMemory(void* source, char* buffer, std::size_t capacity) {
     return n;
 }
 
-// The open contacts file, read through the host, and whether a read failed.
-struct HostFile {
+// The open contacts file, read through the host and stamped as it goes;
+// whether a read failed. A read stops past kMaxFileBytes.
+struct StampedFile {
     ContactsFileHost& host;
     std::FILE* file;
+    FileStamp& stamp;
     bool failed;
 };
 
 // The host's next block for the cursor; after a failed read, the end.
-std::size_t ReadHostFile(void* source, char* buffer, std::size_t capacity) {
-    auto* file = static_cast<HostFile*>(source);
-    std::size_t read = 0;
-    if (!file->failed && !file->host.ReadFileBlock(file->file, buffer, capacity, &read)) file->failed = true;
-    return file->failed ? 0 : read < capacity ? read : capacity;
+std::size_t ReadFile(void* source, char* buffer, std::size_t capacity) {
+    auto* in = static_cast<StampedFile*>(source);
+    if (in->failed || in->stamp.length > kMaxFileBytes) return 0;
+    std::size_t n = 0;
+    if (!in->host.ReadFileBlock(in->file, buffer, capacity, &n)) {
+        in->failed = true;
+        return 0;
+    }
+    if (n > capacity) n = capacity;
+    in->stamp.Add(buffer, n);
+    return n;
 }
 
 bool WriteFile(void* sink, const char* bytes, std::size_t length) {
-    return std::fwrite(bytes, 1, length, static_cast<std::FILE*>(sink)) == length;
+    auto* out = static_cast<StampedFile*>(sink);
+    out->stamp.Add(bytes, length);
+    return std::fwrite(bytes, 1, length, out->file) == length;
 }
 
 // Collects the text in a fixed buffer and hands it to the sink when full.
@@ -225,30 +235,40 @@ void Empty(ContactTable& table) {
 
 }  // namespace
 
-ReadOutcome Read(ContactTable& table, ContactsFileHost& host) {
+ReadOutcome ReadQuietly(ContactTable& table, ContactsFileHost& host, FileStamp& stamp) {
     Empty(table);
+    stamp = FileStamp();
     std::FILE* file = nullptr;
     for (int waited = 0; (file = std::fopen(kFileName, "rb")) == nullptr; waited += kOpenRetryStepMs) {
-        if (host.IsMissing(kFileName)) {
-            host.ShowMessage("Can not open contacts.txt!\nNew will be created...", "INFO",
-                             kMessageOk | kMessageIconExclamation);
-            return ReadOutcome::kNoFile;
-        }
-        if (waited >= kOpenRetryTotalMs) {
-            host.ShowMessage(kUnreadableMessage, "ERROR", kMessageOk | kMessageIconExclamation);
-            return ReadOutcome::kUnreadable;
-        }
+        if (host.IsMissing(kFileName)) return ReadOutcome::kNoFile;
+        if (waited >= kOpenRetryTotalMs) return ReadOutcome::kUnreadable;
         host.WaitBeforeRetry(kOpenRetryStepMs);
     }
-    HostFile source{host, file, false};
-    TextCursor cursor(ReadHostFile, &source);
+    StampedFile in{host, file, stamp, false};
+    TextCursor cursor(ReadFile, &in);
     Parse(cursor, table);
+    char rest[4096];  // past a zero byte: not text, but a change all the same
+    while (ReadFile(&in, rest, sizeof rest) != 0) {
+    }
+    const bool failed = in.failed || stamp.length > kMaxFileBytes;
     std::fclose(file);
-    if (!source.failed) return ReadOutcome::kLoaded;
+    if (!failed) return ReadOutcome::kLoaded;
     // Half a list would be saved over the whole one at the end: show none.
     Empty(table);
-    host.ShowMessage(kUnreadableMessage, "ERROR", kMessageOk | kMessageIconExclamation);
     return ReadOutcome::kUnreadable;
+}
+
+ReadOutcome Read(ContactTable& table, ContactsFileHost& host, FileStamp* stamp) {
+    FileStamp read;
+    const ReadOutcome outcome = ReadQuietly(table, host, read);
+    if (outcome == ReadOutcome::kNoFile) {
+        host.ShowMessage("Can not open contacts.txt!\nNew will be created...", "INFO",
+                         kMessageOk | kMessageIconExclamation);
+    } else if (outcome == ReadOutcome::kUnreadable) {
+        host.ShowMessage(kUnreadableMessage, "ERROR", kMessageOk | kMessageIconExclamation);
+    }
+    if (stamp != nullptr) *stamp = read;
+    return outcome;
 }
 
 bool Format(const ContactTable& table, WriteSink write, void* sink) {
@@ -264,22 +284,30 @@ bool Format(const ContactTable& table, WriteSink write, void* sink) {
 namespace {
 
 // Formats the table into an open file and brings it to the disk; closes it.
-bool WriteThrough(const ContactTable& table, std::FILE* file, ContactsFileHost& host) {
-    const bool written = Format(table, WriteFile, file) && std::fflush(file) == 0 && host.FlushToDisk(file);
+bool WriteThrough(const ContactTable& table, std::FILE* file, ContactsFileHost& host, FileStamp& stamp) {
+    StampedFile out{host, file, stamp, false};
+    const bool written = Format(table, WriteFile, &out) && std::fflush(file) == 0 && host.FlushToDisk(file);
     return std::fclose(file) == 0 && written;
 }
 
 }  // namespace
 
-bool Write(const ContactTable& table, ContactsFileHost& host) {
+bool WriteQuietly(const ContactTable& table, ContactsFileHost& host, FileStamp& written) {
+    written = FileStamp();
     bool saved = false;
     if (std::FILE* file = std::fopen(kTemporaryFileName, "wb")) {
-        saved = WriteThrough(table, file, host) && host.MoveIntoPlace(kTemporaryFileName, kFileName);
+        saved = WriteThrough(table, file, host, written) && host.MoveIntoPlace(kTemporaryFileName, kFileName);
         if (!saved) std::remove(kTemporaryFileName);
     } else if (std::FILE* inPlace = std::fopen(kFileName, "wb")) {
-        saved = WriteThrough(table, inPlace, host);
+        saved = WriteThrough(table, inPlace, host, written);
     }
-    if (!saved) host.ShowMessage("Can not open contacts.txt!", "ERROR", kMessageOk);
+    return saved;
+}
+
+bool Write(const ContactTable& table, ContactsFileHost& host) {
+    FileStamp written;
+    const bool saved = WriteQuietly(table, host, written);
+    if (!saved) host.ShowMessage(kCannotSaveMessage, "ERROR", kMessageOk);
     return saved;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 
 #include "contacts/ContactTable.h"
@@ -37,6 +38,16 @@ public:
         *read = std::fread(buffer, 1, capacity, file);
         return std::ferror(file) == 0;
     }
+    // Creates the lock file only if it does not exist (CREATE_NEW), open
+    // until ReleaseLock and deleted when closed; false when it exists or
+    // cannot be made.
+    virtual bool TryCreateLock(const char* path) = 0;
+    // Seconds since the lock file was made; -1 when there is none.
+    virtual int LockAgeSeconds(const char* path) = 0;
+    // Deletes the lock file of a writer that is gone; false when that failed.
+    virtual bool RemoveStaleLock(const char* path) = 0;
+    // Closes the lock file this process made, which deletes it.
+    virtual void ReleaseLock() = 0;
 
 protected:
     ~ContactsFileHost() = default;
@@ -86,8 +97,25 @@ int NextLine(TextCursor& position, char (&line)[kLineSize]);
 void Parse(TextCursor& text, ContactTable& table);
 void ParseText(const char* text, std::size_t length, ContactTable& table);
 
-// How reading the file at start went.
+// How reading the file went.
 enum class ReadOutcome { kLoaded, kNoFile, kUnreadable };
+
+// What a read saw of the file, to tell later whether anyone has changed it:
+// its length and the 64-bit FNV-1a hash of all its bytes.
+struct FileStamp {
+    std::uint64_t length = 0;
+    std::uint64_t hash = 14695981039346656037ull;
+
+    void Add(const char* bytes, std::size_t n) {
+        for (std::size_t i = 0; i < n; ++i)
+            hash = (hash ^ static_cast<unsigned char>(bytes[i])) * 1099511628211ull;
+        length += n;
+    }
+    bool operator==(const FileStamp& other) const { return length == other.length && hash == other.hash; }
+};
+
+// A longer file is left alone as unreadable: 500 records never come near it.
+constexpr std::uint64_t kMaxFileBytes = 16ull * 1024 * 1024;
 
 // A file that exists but cannot be opened is tried again for this long, in
 // steps of kOpenRetryStepMs: another program often holds it only briefly.
@@ -99,11 +127,15 @@ constexpr char kUnreadableMessage[] =
     "Can not read contacts.txt!\n"
     "It is left as it is, and changes made now will not be saved.";
 
-// Loads kFileName from the current directory. Without a file the table stays
-// empty and the host shows the INFO message. A file that exists but cannot
-// be opened, even after kOpenRetryTotalMs, or whose read fails part-way,
-// leaves the table empty and the ERROR message shown: kUnreadable.
-ReadOutcome Read(ContactTable& table, ContactsFileHost& host);
+// Loads kFileName from the current directory, with no message. A file that
+// exists but cannot be opened, even after kOpenRetryTotalMs, whose read
+// fails part-way or that is longer than kMaxFileBytes leaves the table empty:
+// kUnreadable. The stamp is that of the bytes read.
+ReadOutcome ReadQuietly(ContactTable& table, ContactsFileHost& host, FileStamp& stamp);
+
+// ReadQuietly at start: without a file the host shows the INFO message, and
+// an unreadable one the ERROR message.
+ReadOutcome Read(ContactTable& table, ContactsFileHost& host, FileStamp* stamp = nullptr);
 
 // Formats the whole file, banner included, for the stored contacts. The sink
 // gets consecutive pieces of text; it returns false to stop the write.
@@ -114,26 +146,13 @@ bool Format(const ContactTable& table, WriteSink write, void* sink);
 // replaces the old one, so that neither a failed write nor a power cut can
 // leave a damaged file. Where no temporary file can be made beside it (a
 // folder that is not writable while the file is), kFileName is rewritten in
-// place instead. On any failure the host shows the ERROR message and the
-// answer is false.
+// place instead. False on any failure. `written` receives the stamp of the
+// bytes written.
+bool WriteQuietly(const ContactTable& table, ContactsFileHost& host, FileStamp& written);
+
+// WriteQuietly whose failure the host shows with kCannotSaveMessage and the
+// caption "ERROR".
+constexpr char kCannotSaveMessage[] = "Can not open contacts.txt!";
 bool Write(const ContactTable& table, ContactsFileHost& host);
 
 }  // namespace ContactsFile
-
-// The contacts file over one run of the window: read once at the start, and
-// written only when that read left nothing unread, so that a file that could
-// not be read is never replaced by the little this run knows of it.
-class ContactsKeeper {
-public:
-    void Load(ContactTable& table, ContactsFileHost& host) {
-        maySave_ = ContactsFile::Read(table, host) != ContactsFile::ReadOutcome::kUnreadable;
-    }
-    // Writes the table unless the start-up read failed; true when it was saved.
-    bool Save(const ContactTable& table, ContactsFileHost& host) {
-        return maySave_ && ContactsFile::Write(table, host);
-    }
-    bool MaySave() const { return maySave_; }
-
-private:
-    bool maySave_ = false;
-};

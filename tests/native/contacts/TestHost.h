@@ -44,6 +44,18 @@ public:
         failReadAfter -= static_cast<long>(*read);
         return *read > 0;
     }
+    // Another writer's lock file, `lockAge` seconds old (-1: none).
+    bool TryCreateLock(const char*) override {
+        if (lockAge < 0) steps += "lock ";
+        return lockAge < 0;
+    }
+    int LockAgeSeconds(const char*) override { return lockAge; }
+    bool RemoveStaleLock(const char*) override {
+        steps += "remove ";
+        lockAge = -1;
+        return true;
+    }
+    void ReleaseLock() override { steps += "release "; }
 
     std::vector<std::string> messages;  // "text|caption|style"
     std::string steps;                  // flushes and replaces, in order
@@ -51,6 +63,7 @@ public:
     bool failFlush = false;
     int waitedMs = 0;
     long failReadAfter = -1;
+    int lockAge = -1;
     std::function<void()> onWait;
 };
 
