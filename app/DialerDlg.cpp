@@ -1,7 +1,5 @@
 #include "app/DialerDlg.h"
 
-#include <io.h>
-
 #include <cstdio>
 
 #include "app/DialerApp.h"
@@ -29,8 +27,11 @@ namespace {
 // The character each keypad button enters, by control id from IDC_DIGIT_0.
 constexpr char kKeypadCharacters[] = "0123456789*#";
 
-// Posted to the window when arguments wait for it.
-constexpr UINT kTakeArgumentsMessage = WM_APP + 1;
+// Posted to the window when arguments or a changed contacts file wait for it.
+constexpr UINT kTakeWaitingWorkMessage = WM_APP + 1;
+// How often the window looks whether someone else wrote the contacts file.
+constexpr UINT_PTR kFileCheckTimerId = 2;
+constexpr UINT kFileCheckPeriodMs = 5000;
 
 constexpr char kUnknownArgumentMessage[] =
     "Tollwick can not use \"%s\":\nit is neither a phone number nor a .vcf or .csv address book.";
@@ -45,7 +46,7 @@ ON_WM_ACTIVATE()
 ON_WM_QUERYENDSESSION()
 ON_WM_ENDSESSION()
 ON_WM_COPYDATA()
-ON_MESSAGE(kTakeArgumentsMessage, OnTakeArguments)
+ON_MESSAGE(kTakeWaitingWorkMessage, OnTakeWaitingWork)
 ON_WM_ENABLE()
 ON_WM_DROPFILES()
 ON_CONTROL_RANGE(BN_CLICKED, IDC_DIGIT_0, IDC_HASH, OnKeypadButton)
@@ -121,7 +122,9 @@ BOOL CDialerDlg::OnInitDialog() {
     search_.SetEnabled(ReadFindAsYouType());
     CheckSystemMenuItem(m_hWnd, IDM_SYSTEM_FIND_AS_YOU_TYPE, search_.Enabled());
 
-    contactsFile_.Load(contacts_, *this);
+    files_.SetOwner(m_hWnd);
+    contactsFile_.Load(contacts_, files_);
+    contactsIdentity_.Remember();
     InitList(list_, imageList_);
     contacts_.sortMode = kSortCallsDescending;
     contacts_.ResetOrder();
@@ -131,7 +134,8 @@ BOOL CDialerDlg::OnInitDialog() {
     RedrawDisplay();
 
     endButton_.SetIcon(::LoadIconA(CWinApp::ResourceHandle(), MAKEINTRESOURCEA(IDI_END_CALL)));
-    if (pending_.Count() > 0) ::PostMessageA(m_hWnd, kTakeArgumentsMessage, 0, 0);  // the command line's
+    if (pending_.Count() > 0) ::PostMessageA(m_hWnd, kTakeWaitingWorkMessage, 0, 0);  // the command line's
+    SetTimer(kFileCheckTimerId, kFileCheckPeriodMs, FileCheckTimerProc);
     return TRUE;
 }
 
@@ -169,7 +173,8 @@ BOOL CDialerDlg::DestroyWindow() {
     list_.DeleteAllItems();
     imageList_.DeleteImageList();
     display_.DeleteDCs();
-    contactsFile_.Save(contacts_, *this);
+    KillTimer(kFileCheckTimerId);
+    contactsFile_.Save();
     watch_.Exit();
     return CDialog::DestroyWindow();
 }
@@ -199,8 +204,15 @@ void CDialerDlg::OnChar(UINT character, UINT, UINT) {
                                   rows_.filtered ? rows_.letterSlots : nullptr);
 }
 
-// Reactivation leaves the focus where it is: no default processing.
-void CDialerDlg::OnActivate(UINT, HWND, bool) {}
+// Reactivation leaves the focus where it is: no default processing. Coming
+// back to the window is when a user expects to see an edit made elsewhere;
+// it is looked at once the activation is over, since a closing file dialog
+// may not yet have given back the current folder.
+void CDialerDlg::OnActivate(UINT state, HWND, bool) {
+    if (state == WA_INACTIVE) return;
+    outsideChangeWaits_ = true;
+    ::PostMessageA(m_hWnd, kTakeWaitingWorkMessage, 0, 0);
+}
 
 void CDialerDlg::OnKeypadButton(UINT id) {
     numberEntry_.EnterCharacter(static_cast<unsigned char>(kKeypadCharacters[id - IDC_DIGIT_0]));
@@ -212,6 +224,7 @@ void CDialerDlg::OnClear() {
 
 void CDialerDlg::OnDial() {
     Dial(contacts_, numberEntry_, watch_, *this);
+    SaveContacts();
 }
 
 void CDialerDlg::OnHeadingClick(NMHDR* header, LRESULT* result) {
@@ -262,9 +275,11 @@ void CDialerDlg::OnNewContact() {
         MessageBox(kContactListFullMessage, kInfoCaption, MB_OK | MB_ICONINFORMATION);
     } else {
         CContactDlg dialog;
+        const int stored = contacts_.count;
         if (dialog.DoModalOn(*spare) == IDCANCEL) contacts_.ClearSlot(contacts_.count);
         contacts_.Compact();
-        RefillList();
+        if (contacts_.count > stored) contactsFile_.NoteAdd(contacts_.slots[contacts_.count - 1]);
+        SaveContacts();
     }
     FocusControl(IDC_DIAL);
 }
@@ -272,17 +287,24 @@ void CDialerDlg::OnNewContact() {
 void CDialerDlg::OnEditContact() {
     const int slot = SelectedSlotOrFocusDial();
     if (slot == kNoSlot) return;
+    const Contact before = contacts_.slots[slot];
     CContactDlg dialog;
-    dialog.DoModalOn(contacts_.slots[slot]);
-    RefillList();
+    if (dialog.DoModalOn(contacts_.slots[slot]) != IDOK) {
+        RefillList();
+        return;
+    }
+    contactsFile_.NoteEdit(before, contacts_.slots[slot]);
+    SaveContacts();
 }
 
 void CDialerDlg::OnDeleteContact() {
     const int slot = SelectedSlotOrFocusDial();
     if (slot == kNoSlot) return;
+    const Contact gone = contacts_.slots[slot];
     contacts_.ClearSlot(slot);
     contacts_.Compact();
-    RefillList();
+    contactsFile_.NoteDelete(gone);
+    SaveContacts();
 }
 
 int CDialerDlg::SelectedSlotOrFocusDial() {
@@ -347,15 +369,15 @@ void CDialerDlg::OnToggleFindAsYouType() {
 }
 
 void CDialerDlg::OnExport() {
-    ExportContactsAs(m_hWnd, contacts_, *this);
+    ExportContactsAs(m_hWnd, contacts_, files_);
 }
 
 // A call chosen in the history is dialled as a double-click on a contact.
 void CDialerDlg::OnCallHistory() {
     static char number[kDialNumberSize];
     CCallHistoryDlg dialog;
-    const INT_PTR chosen = dialog.DoModalOn(history_.Log(*this), number);
-    if (dialog.Changed()) history_.Save(*this);
+    const INT_PTR chosen = dialog.DoModalOn(history_.Log(files_), number);
+    if (dialog.Changed()) history_.Save(files_);
     if (chosen != IDOK) return;
     LoadNumber(number);
     OnDial();
@@ -373,9 +395,9 @@ bool CDialerDlg::OnQueryEndSession() {
 // run's contacts are saved here; a later orderly close saves them again.
 void CDialerDlg::OnEndSession(bool ending) {
     if (!ending) return;
-    quietSave_ = true;
-    contactsFile_.Save(contacts_, *this);
-    quietSave_ = false;
+    files_.SetQuiet(true);
+    contactsFile_.Save();
+    files_.SetQuiet(false);
 }
 
 // A later start in this folder hands over its arguments. The block is
@@ -390,14 +412,16 @@ bool CDialerDlg::OnCopyData(HWND, const COPYDATASTRUCT* data) {
 
 void CDialerDlg::QueueArguments(const HandoverArguments& arguments) {
     for (int i = 0; i < arguments.Count(); ++i) pending_.Add(arguments.At(i));
-    if (m_hWnd != nullptr && pending_.Count() > 0) ::PostMessageA(m_hWnd, kTakeArgumentsMessage, 0, 0);
+    if (m_hWnd != nullptr && pending_.Count() > 0) ::PostMessageA(m_hWnd, kTakeWaitingWorkMessage, 0, 0);
 }
 
 // While a dialog or message box of this window is open the window is
-// disabled, and the work waits: an import must never land in a table that a
-// dialog is editing. Enabled again, the window takes it up.
-LRESULT CDialerDlg::OnTakeArguments(WPARAM, LPARAM) {
-    if (!::IsWindowEnabled(m_hWnd) || pending_.Count() == 0) return 0;
+// disabled, and the work waits: an import or a reload must never land in a
+// table that a dialog is editing. Enabled again, the window takes it up.
+LRESULT CDialerDlg::OnTakeWaitingWork(WPARAM, LPARAM) {
+    if (!::IsWindowEnabled(m_hWnd)) return 0;
+    if (outsideChangeWaits_) TakeOutsideChanges();
+    if (pending_.Count() == 0) return 0;
     static HandoverArguments taken;  // the next handover may come while this one shows a box
     taken = pending_;
     pending_.Clear();
@@ -406,7 +430,33 @@ LRESULT CDialerDlg::OnTakeArguments(WPARAM, LPARAM) {
 }
 
 void CDialerDlg::OnEnable(bool enabled) {
-    if (enabled && pending_.Count() > 0) ::PostMessageA(m_hWnd, kTakeArgumentsMessage, 0, 0);
+    if (enabled && (pending_.Count() > 0 || outsideChangeWaits_))
+        ::PostMessageA(m_hWnd, kTakeWaitingWorkMessage, 0, 0);
+}
+
+void CDialerDlg::TakeOutsideChanges() {
+    if (!::IsWindowEnabled(m_hWnd)) {
+        outsideChangeWaits_ = true;
+        return;
+    }
+    outsideChangeWaits_ = false;
+    if (!contactsIdentity_.Changed()) return;
+    const bool changed = contactsFile_.Refresh();
+    contactsIdentity_.Remember();
+    if (!changed) return;
+    RefillList();
+    RedrawDisplay();
+}
+
+void CALLBACK CDialerDlg::FileCheckTimerProc(HWND, UINT, UINT_PTR, DWORD) {
+    if (current_ != nullptr) current_->TakeOutsideChanges();
+}
+
+void CDialerDlg::SaveContacts() {
+    contactsFile_.Save();
+    contactsIdentity_.Remember();
+    RefillList();
+    RedrawDisplay();
 }
 
 void CDialerDlg::TakeArguments(const HandoverArguments& arguments) {
@@ -442,9 +492,10 @@ void CDialerDlg::ImportAddressBooks(const char* const* paths, int count) {
         return;
     }
     char summary[2048];
+    const int before = contacts_.count;
     ImportFiles(paths, count, contacts_, summary, sizeof summary);
-    RefillList();
-    contactsFile_.Save(contacts_, *this);
+    contactsFile_.NoteImport(before);
+    SaveContacts();
     MessageBox(summary, kInfoCaption, MB_OK | MB_ICONINFORMATION);
     FocusControl(IDC_DIAL);
 }
@@ -456,26 +507,15 @@ void CDialerDlg::OnDropFiles(HDROP drop) {
 }
 
 void CDialerDlg::ShowMessage(const char* text, const char* caption, unsigned style) {
-    if (quietSave_) return;  // nothing may hold up the end of the session
     MessageBox(text, caption, style);
 }
 
-bool CDialerDlg::FlushToDisk(std::FILE* file) {
-    return ::FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))) != FALSE;
-}
-
-bool CDialerDlg::IsMissing(const char* path) {
-    if (::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) return false;
-    const DWORD error = ::GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-}
-
-void CDialerDlg::WaitBeforeRetry(int milliseconds) {
-    ::Sleep(static_cast<DWORD>(milliseconds));
-}
-
-bool CDialerDlg::MoveIntoPlace(const char* temporary, const char* target) {
-    return ::MoveFileExA(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+void CDialerDlg::CallCounted(const Contact& contact, bool added) {
+    if (added) {
+        contactsFile_.NoteAdd(contact);
+    } else {
+        contactsFile_.NoteCall(contact.name, contact.number);
+    }
 }
 
 void CDialerDlg::PlayKeySound(int soundId) {
@@ -503,7 +543,7 @@ int CDialerDlg::RunUnknownNumberDialog(Contact& target, NumberEntry& entry, bool
 std::int32_t CDialerDlg::RequestMakeCall(const char* destination, const char* application,
                                          const char* calledParty, const char* comment) {
     const std::int32_t result = ::RequestMakeCall(destination, application, calledParty, comment);
-    history_.Record(destination, calledParty, result, *this);
+    history_.Record(destination, calledParty, result, files_);
     return result;
 }
 

@@ -2,8 +2,9 @@
 #pragma once
 
 #include "app/DialerPlatform.h"
+#include "app/FileHost.h"
 #include "calling/CallFlow.h"
-#include "contacts/ContactsFile.h"
+#include "contacts/ContactsKeeper.h"
 #include "dialpad/NumberDisplay.h"
 #include "dialpad/NumberEntry.h"
 #include "framework/Controls.h"
@@ -16,7 +17,6 @@
 class CDialerApp;
 
 class CDialerDlg : public CDialog,
-                   private ContactsFileHost,
                    private CallHost,
                    private WatchHost,
                    private WatchClock {
@@ -52,7 +52,8 @@ private:
     bool OnQueryEndSession();
     void OnEndSession(bool ending);
     bool OnCopyData(HWND sender, const COPYDATASTRUCT* data);
-    LRESULT OnTakeArguments(WPARAM, LPARAM);
+    // Arguments and changes made outside that waited for a dialog to close.
+    LRESULT OnTakeWaitingWork(WPARAM, LPARAM);
     void OnEnable(bool enabled);
     void OnDropFiles(HDROP drop);
     // A number for the display, address books to import, or an ERROR box
@@ -94,12 +95,13 @@ private:
     static void CALLBACK DialerWatchTimerProc(HWND window, UINT message, UINT_PTR timerId, DWORD time);
     bool IsKeypadKey(HWND window) const;
 
-    // Contacts file host: messages owned by this window, atomic replacement.
-    void ShowMessage(const char* text, const char* caption, unsigned style) override;
-    bool MoveIntoPlace(const char* temporary, const char* target) override;
-    bool FlushToDisk(std::FILE* file) override;
-    bool IsMissing(const char* path) override;
-    void WaitBeforeRetry(int milliseconds) override;
+    // Saves the contacts at once, merged with what others wrote meanwhile,
+    // and shows the outcome.
+    void SaveContacts();
+    // Takes in the contacts file when someone else wrote it; while a dialog
+    // of this window is open, as soon as it closes.
+    void TakeOutsideChanges();
+    static void CALLBACK FileCheckTimerProc(HWND window, UINT message, UINT_PTR timerId, DWORD time);
 
     // Dial pad host: what number entry decides, carried out on this window.
     void PlayKeySound(int soundId) override;
@@ -107,7 +109,10 @@ private:
     bool AskYesNo(const char* text, const char* caption) override;
     void RedrawDisplay() override;
 
-    // Call host: the unknown-number dialog, Assisted Telephony, the list.
+    // Call host: the unknown-number dialog, Assisted Telephony, the list,
+    // messages owned by this window, and the calls counted.
+    void ShowMessage(const char* text, const char* caption, unsigned style) override;
+    void CallCounted(const Contact& contact, bool added) override;
     int RunUnknownNumberDialog(Contact& target, NumberEntry& entry, bool tableFull) override;
     std::int32_t RequestMakeCall(const char* destination, const char* application, const char* calledParty,
                                  const char* comment) override;
@@ -124,8 +129,9 @@ private:
     // The one main window, for the watch timer's callback, which gets no
     // pointer of its own.
     static CDialerDlg* current_;
-    // Set while saving at the end of the session, when no message may show.
-    bool quietSave_ = false;
+    CFileHost files_;
+    FileIdentity contactsIdentity_{ContactsFile::kFileName};
+    bool outsideChangeWaits_ = false;
 
     CListCtrl list_;
     CButton endButton_;

@@ -39,6 +39,7 @@ void Dial(ContactTable& table, NumberEntry& entry, DialerWatch& watch, CallHost&
         CountCall(contact);
         entry.SetCalledParty(contact.name);
         CallRequest(entry, watch, host);
+        host.CallCounted(contact, false);
         return;
     }
 
@@ -55,7 +56,9 @@ void Dial(ContactTable& table, NumberEntry& entry, DialerWatch& watch, CallHost&
         entry.SetCalledParty(kNoNameParty);
         CallRequest(entry, watch, host);
     }
+    const int stored = table.count;
     table.Compact();
+    if (table.count > stored) host.CallCounted(table.slots[table.count - 1], true);
     host.RefillList();
     host.FocusControl(IDC_DIAL);
 }

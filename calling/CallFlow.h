@@ -39,6 +39,12 @@ public:
     virtual void ShowMessage(const char* text, const char* caption, unsigned style) = 0;
     // Rebuilds the contact list from the table.
     virtual void RefillList() = 0;
+    // A stored contact's call was counted, or "Save it!" stored a new one
+    // (`added`), for the contacts file to know what this run changed.
+    virtual void CallCounted(const Contact& contact, bool added) {
+        (void)contact;
+        (void)added;
+    }
 
 protected:
     ~CallHost() = default;

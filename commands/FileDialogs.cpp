@@ -18,6 +18,10 @@ FileDialogProc BindFileDialog(const char* name) {
 
 constexpr char kAddressBookFilter[] = "Address books (*.vcf;*.csv)\0*.vcf;*.csv\0All files (*.*)\0*.*\0";
 
+// The dialogs would otherwise make the chosen file's folder the current one,
+// and contacts.txt and calls.txt are the current folder's.
+constexpr DWORD kKeepFolder = OFN_NOCHANGEDIR;
+
 // The folder the last Open dialog of the run ended in.
 char lastFolder[MAX_PATH];
 
@@ -36,7 +40,8 @@ bool ChosenFiles::Choose(HWND owner) {
     dialog.nMaxFile = sizeof buffer_;
     dialog.lpstrInitialDir = lastFolder[0] != '\0' ? lastFolder : nullptr;
     dialog.lpstrTitle = "Import address book";
-    dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
+                   kKeepFolder;
     if (!getOpenFileName(&dialog)) return false;
     buffer_[sizeof buffer_ - 1] = '\0';
     buffer_[sizeof buffer_ - 2] = '\0';
@@ -73,7 +78,7 @@ bool ChooseExportFile(HWND owner, char (&path)[MAX_PATH], AddressBookKind* kind)
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrDefExt = "vcf";
     dialog.lpstrTitle = "Export contacts";
-    dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | kKeepFolder;
     if (!getSaveFileName(&dialog)) return false;
     *kind = dialog.nFilterIndex == 2 ? AddressBookKind::kCsv : AddressBookKind::kVCard;
     // A name typed with the other type's extension keeps it, and that decides.
