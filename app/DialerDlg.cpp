@@ -3,15 +3,14 @@
 #include <cstdio>
 
 #include "app/DialerApp.h"
+#include "calling/TapiLibrary.h"
+#include "calling/UnknownNumberDlg.h"
 #include "commands/Clipboard.h"
 #include "commands/FileDialogs.h"
 #include "commands/Menus.h"
-#include "calling/TapiLibrary.h"
-#include "calling/UnknownNumberDlg.h"
-#include "calling/WindowScan.h"
 #include "contacts/FieldRules.h"
-#include "export/ExportFile.h"
 #include "dialpad/DisplayLayout.h"
+#include "export/ExportFile.h"
 #include "handover/Arguments.h"
 #include "history/CallHistoryDlg.h"
 #include "import/ImportFiles.h"
@@ -29,9 +28,6 @@ constexpr char kKeypadCharacters[] = "0123456789*#";
 
 // Posted to the window when arguments or a changed contacts file wait for it.
 constexpr UINT kTakeWaitingWorkMessage = WM_APP + 1;
-// How often the window looks whether someone else wrote the contacts file.
-constexpr UINT_PTR kFileCheckTimerId = 2;
-constexpr UINT kFileCheckPeriodMs = 5000;
 
 constexpr char kUnknownArgumentMessage[] =
     "Tollwick can not use \"%s\":\nit is neither a phone number nor a .vcf or .csv address book.";
@@ -47,6 +43,7 @@ ON_WM_QUERYENDSESSION()
 ON_WM_ENDSESSION()
 ON_WM_COPYDATA()
 ON_MESSAGE(kTakeWaitingWorkMessage, OnTakeWaitingWork)
+ON_MESSAGE(kLookAtContactsFileMessage, OnTakeWaitingWork)
 ON_WM_ENABLE()
 ON_WM_DROPFILES()
 ON_CONTROL_RANGE(BN_CLICKED, IDC_DIGIT_0, IDC_HASH, OnKeypadButton)
@@ -78,16 +75,9 @@ CDialerDlg::CDialerDlg()
     : CDialog(IDD_DIALER, nullptr),
       numberEntry_(*this),
       platform_(SystemPlatform()),
-      watch_(*this, *this),
-      appIcon_(::LoadIconA(CWinApp::ResourceHandle(), MAKEINTRESOURCEA(IDI_APPLICATION_PHONE))) {
-    current_ = this;
-}
+      appIcon_(::LoadIconA(CWinApp::ResourceHandle(), MAKEINTRESOURCEA(IDI_APPLICATION_PHONE))) {}
 
-CDialerDlg::~CDialerDlg() {
-    if (current_ == this) current_ = nullptr;
-}
-
-CDialerDlg* CDialerDlg::current_ = nullptr;
+CDialerDlg::~CDialerDlg() = default;
 
 INT_PTR CDialerDlg::RunModal(CDialerApp* app) {
     app_ = app;
@@ -122,9 +112,8 @@ BOOL CDialerDlg::OnInitDialog() {
     search_.SetEnabled(ReadFindAsYouType());
     CheckSystemMenuItem(m_hWnd, IDM_SYSTEM_FIND_AS_YOU_TYPE, search_.Enabled());
 
-    files_.SetOwner(m_hWnd);
-    contactsFile_.Load(contacts_, files_);
-    contactsIdentity_.Remember();
+    watch_.Attach(m_hWnd, platform_.clock);
+    contactsFile_.Open(m_hWnd, contacts_);
     InitList(list_, imageList_);
     contacts_.sortMode = kSortCallsDescending;
     contacts_.ResetOrder();
@@ -135,7 +124,6 @@ BOOL CDialerDlg::OnInitDialog() {
 
     endButton_.SetIcon(::LoadIconA(CWinApp::ResourceHandle(), MAKEINTRESOURCEA(IDI_END_CALL)));
     if (pending_.Count() > 0) ::PostMessageA(m_hWnd, kTakeWaitingWorkMessage, 0, 0);  // the command line's
-    SetTimer(kFileCheckTimerId, kFileCheckPeriodMs, FileCheckTimerProc);
     return TRUE;
 }
 
@@ -147,12 +135,9 @@ BOOL CDialerDlg::PreTranslateMessage(MSG* message) {
         return FALSE;
     }
     // Ctrl+V and the like, before they become control characters.
-    if (message->message == WM_KEYDOWN) {
-        if (const int command = CommandOfKey(static_cast<unsigned>(message->wParam), ::GetKeyState(VK_CONTROL) < 0,
-                                             ::GetKeyState(VK_SHIFT) < 0)) {
-            SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
-            return TRUE;
-        }
+    if (const int command = CommandOfKeyMessage(*message)) {
+        SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
+        return TRUE;
     }
     // Typing moves the focus onto the keypad, where Space would press the
     // focused key and repeat its digit; a space between digit groups must
@@ -173,9 +158,8 @@ BOOL CDialerDlg::DestroyWindow() {
     list_.DeleteAllItems();
     imageList_.DeleteImageList();
     display_.DeleteDCs();
-    KillTimer(kFileCheckTimerId);
-    contactsFile_.Save();
-    watch_.Exit();
+    contactsFile_.Close();
+    watch_.Watch().Exit();
     return CDialog::DestroyWindow();
 }
 
@@ -209,9 +193,7 @@ void CDialerDlg::OnChar(UINT character, UINT, UINT) {
 // it is looked at once the activation is over, since a closing file dialog
 // may not yet have given back the current folder.
 void CDialerDlg::OnActivate(UINT state, HWND, bool) {
-    if (state == WA_INACTIVE) return;
-    outsideChangeWaits_ = true;
-    ::PostMessageA(m_hWnd, kTakeWaitingWorkMessage, 0, 0);
+    if (state != WA_INACTIVE) ::PostMessageA(m_hWnd, kLookAtContactsFileMessage, 0, 0);
 }
 
 void CDialerDlg::OnKeypadButton(UINT id) {
@@ -223,7 +205,7 @@ void CDialerDlg::OnClear() {
 }
 
 void CDialerDlg::OnDial() {
-    Dial(contacts_, numberEntry_, watch_, *this);
+    Dial(contacts_, numberEntry_, watch_.Watch(), *this);
     SaveContacts();
 }
 
@@ -278,7 +260,7 @@ void CDialerDlg::OnNewContact() {
         const int stored = contacts_.count;
         if (dialog.DoModalOn(*spare) == IDCANCEL) contacts_.ClearSlot(contacts_.count);
         contacts_.Compact();
-        if (contacts_.count > stored) contactsFile_.NoteAdd(contacts_.slots[contacts_.count - 1]);
+        if (contacts_.count > stored) contactsFile_.Changes().NoteAdd(contacts_.slots[contacts_.count - 1]);
         SaveContacts();
     }
     FocusControl(IDC_DIAL);
@@ -293,7 +275,7 @@ void CDialerDlg::OnEditContact() {
         RefillList();
         return;
     }
-    contactsFile_.NoteEdit(before, contacts_.slots[slot]);
+    contactsFile_.Changes().NoteEdit(before, contacts_.slots[slot]);
     SaveContacts();
 }
 
@@ -303,7 +285,7 @@ void CDialerDlg::OnDeleteContact() {
     const Contact gone = contacts_.slots[slot];
     contacts_.ClearSlot(slot);
     contacts_.Compact();
-    contactsFile_.NoteDelete(gone);
+    contactsFile_.Changes().NoteDelete(gone);
     SaveContacts();
 }
 
@@ -369,22 +351,18 @@ void CDialerDlg::OnToggleFindAsYouType() {
 }
 
 void CDialerDlg::OnExport() {
-    ExportContactsAs(m_hWnd, contacts_, files_);
+    ExportContactsAs(m_hWnd, contacts_, contactsFile_.Files());
 }
 
 // A call chosen in the history is dialled as a double-click on a contact.
 void CDialerDlg::OnCallHistory() {
     static char number[kDialNumberSize];
     CCallHistoryDlg dialog;
-    const INT_PTR chosen = dialog.DoModalOn(history_.Log(files_), number);
-    if (dialog.Changed()) history_.Save(files_);
+    const INT_PTR chosen = dialog.DoModalOn(history_.Log(contactsFile_.Files()), number);
+    if (dialog.Changed()) history_.Save(contactsFile_.Files());
     if (chosen != IDOK) return;
     LoadNumber(number);
     OnDial();
-}
-
-void CALLBACK CDialerDlg::DialerWatchTimerProc(HWND, UINT, UINT_PTR, DWORD) {
-    if (current_ != nullptr) current_->watch_.Tick();
 }
 
 bool CDialerDlg::OnQueryEndSession() {
@@ -395,9 +373,7 @@ bool CDialerDlg::OnQueryEndSession() {
 // run's contacts are saved here; a later orderly close saves them again.
 void CDialerDlg::OnEndSession(bool ending) {
     if (!ending) return;
-    files_.SetQuiet(true);
-    contactsFile_.Save();
-    files_.SetQuiet(false);
+    contactsFile_.SaveQuietly();
 }
 
 // A later start in this folder hands over its arguments. The block is
@@ -419,9 +395,12 @@ void CDialerDlg::QueueArguments(const HandoverArguments& arguments) {
 // disabled, and the work waits: an import or a reload must never land in a
 // table that a dialog is editing. Enabled again, the window takes it up.
 LRESULT CDialerDlg::OnTakeWaitingWork(WPARAM, LPARAM) {
-    if (!::IsWindowEnabled(m_hWnd)) return 0;
-    if (outsideChangeWaits_) TakeOutsideChanges();
-    if (pending_.Count() == 0) return 0;
+    const bool free = ::IsWindowEnabled(m_hWnd) != FALSE;
+    if (contactsFile_.TakeOutsideChanges(free)) {
+        RefillList();
+        RedrawDisplay();
+    }
+    if (!free || pending_.Count() == 0) return 0;
     static HandoverArguments taken;  // the next handover may come while this one shows a box
     taken = pending_;
     pending_.Clear();
@@ -430,31 +409,12 @@ LRESULT CDialerDlg::OnTakeWaitingWork(WPARAM, LPARAM) {
 }
 
 void CDialerDlg::OnEnable(bool enabled) {
-    if (enabled && (pending_.Count() > 0 || outsideChangeWaits_))
+    if (enabled && (pending_.Count() > 0 || contactsFile_.LookWaits()))
         ::PostMessageA(m_hWnd, kTakeWaitingWorkMessage, 0, 0);
-}
-
-void CDialerDlg::TakeOutsideChanges() {
-    if (!::IsWindowEnabled(m_hWnd)) {
-        outsideChangeWaits_ = true;
-        return;
-    }
-    outsideChangeWaits_ = false;
-    if (!contactsIdentity_.Changed()) return;
-    const bool changed = contactsFile_.Refresh();
-    contactsIdentity_.Remember();
-    if (!changed) return;
-    RefillList();
-    RedrawDisplay();
-}
-
-void CALLBACK CDialerDlg::FileCheckTimerProc(HWND, UINT, UINT_PTR, DWORD) {
-    if (current_ != nullptr) current_->TakeOutsideChanges();
 }
 
 void CDialerDlg::SaveContacts() {
     contactsFile_.Save();
-    contactsIdentity_.Remember();
     RefillList();
     RedrawDisplay();
 }
@@ -487,14 +447,14 @@ void CDialerDlg::TakeArguments(const HandoverArguments& arguments) {
 // Saved at once: an import is too much work to lose to a crash before the
 // window closes; and before the summary, which may sit on the screen a while.
 void CDialerDlg::ImportAddressBooks(const char* const* paths, int count) {
-    if (!contactsFile_.MaySave()) {
+    if (!contactsFile_.Changes().MaySave()) {
         MessageBox(ContactsFile::kUnreadableMessage, "ERROR", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     char summary[2048];
     const int before = contacts_.count;
     ImportFiles(paths, count, contacts_, summary, sizeof summary);
-    contactsFile_.NoteImport(before);
+    contactsFile_.Changes().NoteImport(before);
     SaveContacts();
     MessageBox(summary, kInfoCaption, MB_OK | MB_ICONINFORMATION);
     FocusControl(IDC_DIAL);
@@ -512,9 +472,9 @@ void CDialerDlg::ShowMessage(const char* text, const char* caption, unsigned sty
 
 void CDialerDlg::CallCounted(const Contact& contact, bool added) {
     if (added) {
-        contactsFile_.NoteAdd(contact);
+        contactsFile_.Changes().NoteAdd(contact);
     } else {
-        contactsFile_.NoteCall(contact.name, contact.number);
+        contactsFile_.Changes().NoteCall(contact.name, contact.number);
     }
 }
 
@@ -532,7 +492,8 @@ bool CDialerDlg::AskYesNo(const char* text, const char* caption) {
 
 void CDialerDlg::RedrawDisplay() {
     display_.Redraw(m_hWnd, numberEntry_.Number(), contacts_);
-    if (search_.Follow(numberEntry_.Number(), numberEntry_.Composing())) ::RefillList(list_, contacts_, search_, &rows_);
+    if (search_.Follow(numberEntry_.Number(), numberEntry_.Composing()))
+        ::RefillList(list_, contacts_, search_, &rows_);
 }
 
 int CDialerDlg::RunUnknownNumberDialog(Contact& target, NumberEntry& entry, bool tableFull) {
@@ -543,35 +504,11 @@ int CDialerDlg::RunUnknownNumberDialog(Contact& target, NumberEntry& entry, bool
 std::int32_t CDialerDlg::RequestMakeCall(const char* destination, const char* application,
                                          const char* calledParty, const char* comment) {
     const std::int32_t result = ::RequestMakeCall(destination, application, calledParty, comment);
-    history_.Record(destination, calledParty, result, files_);
+    history_.Record(destination, calledParty, result, contactsFile_.Files());
     return result;
 }
 
 void CDialerDlg::RefillList() {
     search_.Follow(numberEntry_.Number(), numberEntry_.Composing());
     ::RefillList(list_, contacts_, search_, &rows_);
-}
-
-void CDialerDlg::ScanDialerWindows(DialerWindows* found) {
-    ::ScanDialerWindows(found);
-}
-
-std::uintptr_t CDialerDlg::StartWatchTimer() {
-    return SetTimer(kWatchTimerId, kWatchTimerPeriodMs, DialerWatchTimerProc);
-}
-
-void CDialerDlg::KillWatchTimer(std::uintptr_t timerId) {
-    KillTimer(timerId);
-}
-
-void CDialerDlg::PostQuitToThread(std::uint32_t threadId) {
-    ::PostThreadMessageA(threadId, WM_QUIT, 0, 0);
-}
-
-std::uint32_t CDialerDlg::TickCount() {
-    return platform_.clock->TickCount();
-}
-
-void CDialerDlg::Pause() {
-    platform_.clock->Pause();
 }

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "app/DialerPlatform.h"
-#include "app/FileHost.h"
+#include "app/SharedContacts.h"
 #include "calling/CallFlow.h"
-#include "contacts/ContactsKeeper.h"
+#include "calling/WatchOnWindow.h"
 #include "dialpad/NumberDisplay.h"
 #include "dialpad/NumberEntry.h"
 #include "framework/Controls.h"
@@ -16,10 +16,7 @@
 
 class CDialerApp;
 
-class CDialerDlg : public CDialog,
-                   private CallHost,
-                   private WatchHost,
-                   private WatchClock {
+class CDialerDlg : public CDialog, private CallHost {
     DECLARE_MESSAGE_TABLE(CDialerDlg)
 
 public:
@@ -92,16 +89,11 @@ private:
     // number, bounded, and shows it with its contact's name. A pasted
     // number counts as typed.
     void LoadNumber(const char* number, bool typed = false);
-    static void CALLBACK DialerWatchTimerProc(HWND window, UINT message, UINT_PTR timerId, DWORD time);
     bool IsKeypadKey(HWND window) const;
 
     // Saves the contacts at once, merged with what others wrote meanwhile,
     // and shows the outcome.
     void SaveContacts();
-    // Takes in the contacts file when someone else wrote it; while a dialog
-    // of this window is open, as soon as it closes.
-    void TakeOutsideChanges();
-    static void CALLBACK FileCheckTimerProc(HWND window, UINT message, UINT_PTR timerId, DWORD time);
 
     // Dial pad host: what number entry decides, carried out on this window.
     void PlayKeySound(int soundId) override;
@@ -117,21 +109,6 @@ private:
     std::int32_t RequestMakeCall(const char* destination, const char* application, const char* calledParty,
                                  const char* comment) override;
     void RefillList() override;
-
-    // Watch host and clock: windows, the watch timer, the thread to close.
-    void ScanDialerWindows(DialerWindows* found) override;
-    std::uintptr_t StartWatchTimer() override;
-    void KillWatchTimer(std::uintptr_t timerId) override;
-    void PostQuitToThread(std::uint32_t threadId) override;
-    std::uint32_t TickCount() override;
-    void Pause() override;
-
-    // The one main window, for the watch timer's callback, which gets no
-    // pointer of its own.
-    static CDialerDlg* current_;
-    CFileHost files_;
-    FileIdentity contactsIdentity_{ContactsFile::kFileName};
-    bool outsideChangeWaits_ = false;
 
     CListCtrl list_;
     CButton endButton_;
@@ -150,9 +127,9 @@ private:
     ListRows rows_;  // what the list shows of contacts_
     ContactSearch search_;
     CallHistory history_;
-    ContactsKeeper contactsFile_;
+    SharedContacts contactsFile_;
     NumberDisplay display_;
-    DialerWatch watch_;
+    WatchOnWindow watch_;
     // Arguments waiting for the window to be free.
     HandoverArguments pending_;
     HICON appIcon_;

@@ -1,7 +1,5 @@
 // Speed of the contact store at its full size of 500 contacts.
 #include <benchmark/benchmark.h>
-
-#include "bench/BenchFiles.h"
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/BenchFiles.h"
 #include "contacts/ContactsKeeper.h"
 
 namespace {

@@ -2,8 +2,6 @@
 // a log of 1,000 lines read, and 500 contacts exported. The host's flush
 // returns at once: the disk's speed is not the code's.
 #include <benchmark/benchmark.h>
-
-#include "bench/BenchFiles.h"
 #include <unistd.h>
 
 #include <cstdio>
@@ -11,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/BenchFiles.h"
 #include "export/ContactsExport.h"
 #include "history/CallLog.h"
 #include "tests/native/export/Latin1ExportHost.h"

@@ -10,7 +10,8 @@
 namespace {
 
 void BM_MatchRows(benchmark::State& state) {
-    static const char* const kNames[] = {"Joan", "Sam Taylor", "\xC9mile Zola", "Dr. Ann O'Brien", "Bob", "Li Wei"};
+    static const char* const kNames[] = {"Joan", "Sam Taylor", "\xC9mile Zola", "Dr. Ann O'Brien",
+                                         "Bob",  "Li Wei"};
     auto table = std::make_unique<ContactTable>();
     for (int s = 0; s < kMaxContacts; ++s) {
         std::snprintf(table->slots[s].name, kNameSize, "%s %d", kNames[s % 6], s);

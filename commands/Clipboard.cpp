@@ -25,7 +25,8 @@ private:
 // Holds a global memory block locked while it lives.
 class GlobalLockGuard {
 public:
-    explicit GlobalLockGuard(HANDLE memory) : memory_(memory), data_(memory != nullptr ? ::GlobalLock(memory) : nullptr) {}
+    explicit GlobalLockGuard(HANDLE memory)
+        : memory_(memory), data_(memory != nullptr ? ::GlobalLock(memory) : nullptr) {}
     ~GlobalLockGuard() {
         if (data_ != nullptr) ::GlobalUnlock(memory_);
     }
@@ -52,8 +53,8 @@ int ReadClipboardText(char (&out)[2 * kMaxPastedText + 1]) {
         const std::size_t limit = text.Size() / sizeof(wchar_t);
         while (length < limit && length < kMaxPastedText && wide[length] != L'\0') ++length;
         const int written = length == 0 ? 0
-                                        : ::WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(length), out,
-                                                                sizeof out - 1, nullptr, nullptr);
+                                        : ::WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(length),
+                                                                out, sizeof out - 1, nullptr, nullptr);
         out[written] = '\0';
         return written;
     }
@@ -119,6 +120,7 @@ bool CopyTextToClipboard(HWND owner, const char* text) {
     wide[wideLength > 0 ? wideLength : 0] = L'\0';
     const bool plain = GiveToClipboard(CF_TEXT, GlobalCopy(text, static_cast<std::size_t>(length) + 1));
     const bool unicode = GiveToClipboard(
-        CF_UNICODETEXT, GlobalCopy(wide, (static_cast<std::size_t>(wideLength > 0 ? wideLength : 0) + 1) * sizeof(wchar_t)));
+        CF_UNICODETEXT,
+        GlobalCopy(wide, (static_cast<std::size_t>(wideLength > 0 ? wideLength : 0) + 1) * sizeof(wchar_t)));
     return plain && unicode;
 }

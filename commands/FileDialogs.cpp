@@ -40,8 +40,8 @@ bool ChosenFiles::Choose(HWND owner) {
     dialog.nMaxFile = sizeof buffer_;
     dialog.lpstrInitialDir = lastFolder[0] != '\0' ? lastFolder : nullptr;
     dialog.lpstrTitle = "Import address book";
-    dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
-                   kKeepFolder;
+    dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST |
+                   OFN_HIDEREADONLY | kKeepFolder;
     if (!getOpenFileName(&dialog)) return false;
     buffer_[sizeof buffer_ - 1] = '\0';
     buffer_[sizeof buffer_ - 2] = '\0';

@@ -5,6 +5,12 @@
 #include "framework/Menu.h"
 #include "res/resource.h"
 
+int CommandOfKeyMessage(const MSG& message) {
+    if (message.message != WM_KEYDOWN) return 0;
+    return CommandOfKey(static_cast<unsigned>(message.wParam), ::GetKeyState(VK_CONTROL) < 0,
+                        ::GetKeyState(VK_SHIFT) < 0);
+}
+
 void AddCommandsToSystemMenu(HWND window) {
     HMENU system = ::GetSystemMenu(window, FALSE);
     CMenu additions(IDR_SYSTEM_MENU);
@@ -23,7 +29,8 @@ void AddCommandsToSystemMenu(HWND window) {
 }
 
 void CheckSystemMenuItem(HWND window, UINT item, bool checked) {
-    ::CheckMenuItem(::GetSystemMenu(window, FALSE), item, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+    ::CheckMenuItem(::GetSystemMenu(window, FALSE), item,
+                    MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 namespace {
@@ -36,7 +43,8 @@ void SelectRowAt(HWND list, POINT screen) {
     ::ScreenToClient(list, &hit.pt);
     const int row = static_cast<int>(::SendMessageA(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
     ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
-    if (row >= 0) ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    if (row >= 0)
+        ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 // Where the context-menu key opens the menu: below the selected row.
@@ -61,7 +69,8 @@ void OpenContextMenu(HWND owner, HWND clicked, HWND list, int x, int y, bool fro
     ::ScreenToClient(owner, &client);
     const ContextMenuKind kind = ContextMenuAt(clicked == list, fromKeyboard, client.x, client.y);
     if (kind == ContextMenuKind::kContact && !fromKeyboard) SelectRowAt(list, screen);
-    const CommandState state{hasNumber, ListView_GetNextItem(list, -1, LVNI_SELECTED) >= 0, ClipboardHasText()};
+    const CommandState state{hasNumber, ListView_GetNextItem(list, -1, LVNI_SELECTED) >= 0,
+                             ClipboardHasText()};
     CMenu menus(IDR_CONTEXT_MENUS);
     HMENU menu = menus.SubMenu(kind == ContextMenuKind::kContact ? 0 : 1);
     if (kind == ContextMenuKind::kNone || menu == nullptr) return;
@@ -69,9 +78,11 @@ void OpenContextMenu(HWND owner, HWND clicked, HWND list, int x, int y, bool fro
     for (int i = 0; i < count; ++i) {
         const UINT id = ::GetMenuItemID(menu, i);
         if (id == 0 || id == static_cast<UINT>(-1)) continue;  // a separator or a submenu
-        ::EnableMenuItem(menu, static_cast<UINT>(i),
-                         MF_BYPOSITION | (CommandAvailable(static_cast<int>(id), state) ? MF_ENABLED : MF_GRAYED));
+        ::EnableMenuItem(
+            menu, static_cast<UINT>(i),
+            MF_BYPOSITION | (CommandAvailable(static_cast<int>(id), state) ? MF_ENABLED : MF_GRAYED));
     }
-    const POINT at = fromKeyboard ? KeyboardPoint(kind, owner, list, {kDisplayArea.x, kDisplayArea.y}) : screen;
+    const POINT at =
+        fromKeyboard ? KeyboardPoint(kind, owner, list, {kDisplayArea.x, kDisplayArea.y}) : screen;
     ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
 }

@@ -6,6 +6,10 @@
 #include "commands/WindowCommands.h"
 #include "framework/Win32.h"
 
+// The command a key pressed in the window runs before it becomes a
+// character, by the key and the state of Ctrl and Shift; 0 for none.
+int CommandOfKeyMessage(const MSG& message);
+
 // Puts the window's own commands into its system menu, above Close.
 void AddCommandsToSystemMenu(HWND window);
 // Shows whether find-as-you-type is on, as a tick in the system menu.

@@ -55,16 +55,12 @@ ContextMenuKind ContextMenuAt(bool onList, bool fromKeyboard, int x, int y) {
 bool CommandAvailable(int command, const CommandState& state) {
     switch (command) {
         case ID_COPY:
-        case IDC_CLEAR:
-            return state.hasNumber;
-        case ID_PASTE:
-            return state.clipboardText;
+        case IDC_CLEAR: return state.hasNumber;
+        case ID_PASTE: return state.clipboardText;
         case ID_DIAL_CONTACT:
         case ID_COPY_NUMBER:
         case IDC_EDIT:
-        case IDC_DELETE:
-            return state.contactChosen;
-        default:
-            return true;
+        case IDC_DELETE: return state.contactChosen;
+        default: return true;
     }
 }

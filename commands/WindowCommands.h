@@ -21,9 +21,9 @@ ContextMenuKind ContextMenuAt(bool onList, bool fromKeyboard, int x, int y);
 
 // What the menu items depend on.
 struct CommandState {
-    bool hasNumber;       // the dial number is not empty
-    bool contactChosen;   // a row of the list is selected
-    bool clipboardText;   // the clipboard holds text
+    bool hasNumber;      // the dial number is not empty
+    bool contactChosen;  // a row of the list is selected
+    bool clipboardText;  // the clipboard holds text
 };
 // Whether a command's menu item is enabled.
 bool CommandAvailable(int command, const CommandState& state);

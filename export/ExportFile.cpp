@@ -19,7 +19,8 @@ public:
         // Character by character, so that a full buffer ends on a whole one.
         for (int i = 0; i < wideLength; ++i) {
             char bytes[4];
-            const int n = ::WideCharToMultiByte(CP_UTF8, 0, wide + i, 1, bytes, sizeof bytes, nullptr, nullptr);
+            const int n =
+                ::WideCharToMultiByte(CP_UTF8, 0, wide + i, 1, bytes, sizeof bytes, nullptr, nullptr);
             if (n <= 0 || written + n > outSize - 1) break;
             std::memcpy(out + written, bytes, static_cast<std::size_t>(n));
             written += n;
@@ -38,14 +39,15 @@ void ExportContactsAs(HWND owner, const ContactTable& table, ContactsFileHost& f
     CodePageToUtf8 host;
     char text[MAX_PATH + 200];
     if (ExportContacts(table, kind, path, host, files)) {
-        std::snprintf(text, sizeof text, "%d contact%s written to\n%s", table.count, table.count == 1 ? "" : "s",
-                      path);
+        std::snprintf(text, sizeof text, "%d contact%s written to\n%s", table.count,
+                      table.count == 1 ? "" : "s", path);
         ::MessageBoxA(owner, text, "INFO", MB_OK | MB_ICONINFORMATION);
     } else {
         char folder[MAX_PATH];
         std::snprintf(folder, sizeof folder, "%s", path);
         if (char* name = std::strrchr(folder, '\\')) *name = '\0';
-        std::snprintf(text, sizeof text, "Can not write %s\nin the folder %s.\nNothing was exported.", path, folder);
+        std::snprintf(text, sizeof text, "Can not write %s\nin the folder %s.\nNothing was exported.", path,
+                      folder);
         ::MessageBoxA(owner, text, "ERROR", MB_OK | MB_ICONEXCLAMATION);
     }
 }

@@ -57,6 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::strncpy(contact.name, parts[0].c_str(), kNameSize - 1);
     std::strncpy(contact.number, parts[1].c_str(), kNumberSize - 1);
     const DigitKey typed(parts[2].c_str());
-    if (ContactMatches(contact, typed) != SlowMatch(contact.name, contact.number, typed.Digits())) std::abort();
+    if (ContactMatches(contact, typed) != SlowMatch(contact.name, contact.number, typed.Digits()))
+        std::abort();
     return 0;
 }

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (found != (number[0] != '\0')) std::abort();
     if (size > kMaxPastedText) {
         char first[kNumberFieldLimit + 1];
-        if (FindNumberInText(text, kMaxPastedText, first) != found || std::strcmp(first, number) != 0) std::abort();
+        if (FindNumberInText(text, kMaxPastedText, first) != found || std::strcmp(first, number) != 0)
+            std::abort();
     }
     if (!found) return 0;
     bool digit = false;

@@ -78,8 +78,8 @@ std::size_t TakeRun(const char* text, std::size_t at, std::size_t length, char (
             run[n++] = static_cast<char>(c);
         } else if (IsSpace(c) && n > 0 && run[n - 1] != ' ') {
             run[n++] = ' ';
-        } else if (c >= 'A' && c <= 'Z' && n > 0 && (run[n - 1] == '-' || (i > at && text[i - 1] >= 'A' &&
-                                                                           text[i - 1] <= 'Z'))) {
+        } else if (c >= 'A' && c <= 'Z' && n > 0 &&
+                   (run[n - 1] == '-' || (i > at && text[i - 1] >= 'A' && text[i - 1] <= 'Z'))) {
             run[n++] = KeypadDigit(c);  // a lettered group such as -FLOWERS
         } else {
             break;

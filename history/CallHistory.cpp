@@ -16,7 +16,8 @@ void CallHistory::Record(const char* number, const char* calledParty, std::int32
     SYSTEMTIME now;
     ::GetLocalTime(&now);
     CallEntry entry;
-    MakeCallEntry({now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute}, number, calledParty, result, entry);
+    MakeCallEntry({now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute}, number, calledParty, result,
+                  entry);
     keeper_.Record(log_, entry, host);
 }
 

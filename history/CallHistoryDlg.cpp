@@ -42,7 +42,8 @@ BOOL CCallHistoryDlg::OnInitDialog() {
     list_.InsertColumn(1, "Name", LVCFMT_LEFT, 140, 1);
     list_.InsertColumn(2, "Number", LVCFMT_LEFT, 110, 2);
     Refill();
-    if (log_->count > 0) ListView_SetItemState(list_.m_hWnd, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    if (log_->count > 0)
+        ListView_SetItemState(list_.m_hWnd, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     ::SetFocus(list_.m_hWnd);
     return FALSE;  // the focus is set
 }
@@ -96,7 +97,8 @@ void CCallHistoryDlg::OnCopy() {
 // the entries still to go keep their places.
 void CCallHistoryDlg::OnDelete() {
     int lastRow = -1;
-    for (int row = list_.GetNextItem(-1, LVNI_SELECTED); row >= 0; row = list_.GetNextItem(row, LVNI_SELECTED))
+    for (int row = list_.GetNextItem(-1, LVNI_SELECTED); row >= 0;
+         row = list_.GetNextItem(row, LVNI_SELECTED))
         lastRow = row;
     if (lastRow < 0) return;
     for (int row = lastRow; row >= 0; --row) {
@@ -107,7 +109,8 @@ void CCallHistoryDlg::OnDelete() {
 }
 
 void CCallHistoryDlg::OnClearAll() {
-    if (log_->count == 0 || MessageBox(kClearQuestion, "Call history", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    if (log_->count == 0 || MessageBox(kClearQuestion, "Call history", MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
     log_->count = 0;
     changed_ = true;
     Refill();

@@ -16,10 +16,13 @@ char SpelledDigit(unsigned char c) {
     if (c >= '0' && c <= '9') return static_cast<char>(c);
     if (c >= 0xC0) c = static_cast<unsigned char>(kBaseLetters[c - 0xC0]);
     switch (c) {
-        case 0x8A: case 0x9A: c = 'S'; break;  // S and s with caron
-        case 0x8E: case 0x9E: c = 'Z'; break;  // Z and z with caron
-        case 0x8C: case 0x9C: c = 'O'; break;  // the OE ligature
-        case 0x9F: c = 'Y'; break;             // Y with diaeresis
+        case 0x8A:
+        case 0x9A: c = 'S'; break;  // S and s with caron
+        case 0x8E:
+        case 0x9E: c = 'Z'; break;  // Z and z with caron
+        case 0x8C:
+        case 0x9C: c = 'O'; break;  // the OE ligature
+        case 0x9F: c = 'Y'; break;  // Y with diaeresis
         default: break;
     }
     return KeypadDigit(c);

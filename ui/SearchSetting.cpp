@@ -27,7 +27,8 @@ private:
 
 bool ReadFindAsYouType() {
     RegistryKey key;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS) return false;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS)
+        return false;
     DWORD type = 0, value = 0, size = sizeof value;
     const LONG result =
         ::RegQueryValueExA(key.Get(), kValue, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);

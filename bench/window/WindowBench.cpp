@@ -159,7 +159,9 @@ void Measure(HWND main, int rounds, Results* results) {
         ::UpdateWindow(shownList);
         if (++typed % 7 == 0) ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_CLEAR, BN_CLICKED), 0);
     };
-    const auto toggleSearch = [&] { ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(ID_FIND_AS_YOU_TYPE, 0), 0); };
+    const auto toggleSearch = [&] {
+        ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(ID_FIND_AS_YOU_TYPE, 0), 0);
+    };
     std::vector<double> spelled, found;
     for (int r = 0; r < rounds; ++r) {
         typed = 0;

@@ -49,7 +49,8 @@ bool MenuShown(DWORD thread, bool shown) {
             [](HWND window, LPARAM found) {
                 char name[16] = {};
                 ::GetClassNameA(window, name, sizeof name);
-                if (std::string(name) == "#32768" && ::IsWindowVisible(window)) *reinterpret_cast<bool*>(found) = true;
+                if (std::string(name) == "#32768" && ::IsWindowVisible(window))
+                    *reinterpret_cast<bool*>(found) = true;
                 return TRUE;
             },
             reinterpret_cast<LPARAM>(&visible));
@@ -63,7 +64,8 @@ void ChooseFromMenu(HWND main, UINT message, WPARAM wParam, POINT at, std::initi
     const DWORD thread = ::GetWindowThreadProcessId(main, nullptr);
     ::PostMessageA(main, message, wParam, MAKELPARAM(at.x, at.y));
     ASSERT_TRUE(MenuShown(thread, true));
-    for (int key : keys) key < 0 ? PostKey(main, static_cast<UINT>(-key)) : PostChar(main, static_cast<char>(key));
+    for (int key : keys)
+        key < 0 ? PostKey(main, static_cast<UINT>(-key)) : PostChar(main, static_cast<char>(key));
     ASSERT_TRUE(MenuShown(thread, false));
     ::SendMessageA(main, WM_NULL, 0, 0);  // the chosen command has run
 }
@@ -81,7 +83,9 @@ std::string RowsShown(HWND list) {
 
 TEST_F(DialerWindow, PastesCopiesRunsItsMenusFromTheKeyboardAndFindsContactsAsYouType) {
     ASSERT_TRUE(WriteFindAsYouType(false));  // the prefix's registry outlives a failed run
-    WriteFileBytes("contacts.txt", "[PhoneNumbers]\nAnn Lee,555 1234,2\nBob Cole,555 99-1,7\nJoan Ng,266 000,1\nAnna Bell,777,0\n");
+    WriteFileBytes(
+        "contacts.txt",
+        "[PhoneNumbers]\nAnn Lee,555 1234,2\nBob Cole,555 99-1,7\nJoan Ng,266 000,1\nAnna Bell,777,0\n");
     Run([&](HWND main) {
         HWND list = ::GetDlgItem(main, IDC_CONTACT_LIST);
         POINT display{kDisplayArea.x + 5, kDisplayArea.y + 5};
@@ -143,8 +147,8 @@ namespace {
 // The option is on only for a DWORD that is not 0; anything else is off.
 TEST(FindAsYouTypeSetting, AMissingOrMistypedValueMeansOff) {
     HKEY key = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Tollwick", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                &key, nullptr),
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Tollwick", 0, nullptr, 0, KEY_ALL_ACCESS,
+                                nullptr, &key, nullptr),
               ERROR_SUCCESS);
     const DWORD one = 1, zero = 0;
     const struct {
@@ -152,8 +156,11 @@ TEST(FindAsYouTypeSetting, AMissingOrMistypedValueMeansOff) {
         const void* data;
         DWORD size;
         bool on;
-    } values[] = {{REG_DWORD, &one, 4, true}, {REG_DWORD, &zero, 4, false}, {REG_SZ, "1", 2, false},
-                  {REG_BINARY, &one, 1, false}, {REG_NONE, nullptr, 0, false}};
+    } values[] = {{REG_DWORD, &one, 4, true},
+                  {REG_DWORD, &zero, 4, false},
+                  {REG_SZ, "1", 2, false},
+                  {REG_BINARY, &one, 1, false},
+                  {REG_NONE, nullptr, 0, false}};
     for (const auto& v : values) {
         if (v.data != nullptr) {
             ::RegSetValueExA(key, "FindAsYouType", 0, v.type, static_cast<const BYTE*>(v.data), v.size);

@@ -26,16 +26,19 @@ TEST_F(DialerWindow, ChangesMadeOutsideAreMergedAtEachSaveAndShownOnActivation) 
         dial("5551234");
         ASSERT_TRUE(WaitUntil([&] { return Dialog().Contacts().slots[0].calls == 3; }));
         EXPECT_TRUE(WaitUntil([] {  // saved right after the dial
-            return Records(ReadFileBytes("contacts.txt")) == "[PhoneNumbers]\r\nAnn, 555 1234, 3\r\nBob, 777 00, 5\r\n";
+            return Records(ReadFileBytes("contacts.txt")) ==
+                   "[PhoneNumbers]\r\nAnn, 555 1234, 3\r\nBob, 777 00, 5\r\n";
         }));
         // Someone adds a line and gives Bob a new number; this window dials
         // Ann again before it knows.
-        WriteFileBytes("contacts.txt", "[PhoneNumbers]\r\nAnn, 555 1234, 3\r\nBob, 777 01, 5\r\nCy, 999, 0\r\n");
+        WriteFileBytes("contacts.txt",
+                       "[PhoneNumbers]\r\nAnn, 555 1234, 3\r\nBob, 777 01, 5\r\nCy, 999, 0\r\n");
         dial("5551234");
         ASSERT_TRUE(WaitUntil([&] { return Dialog().Contacts().count == 3; }));
         EXPECT_EQ(Dialog().Contacts().slots[0].calls, 4);
         // Another edit, seen when the window is activated again.
-        WriteFileBytes("contacts.txt", "[PhoneNumbers]\r\nAnn, 555 1234, 4\r\nBob, 777 01, 5\r\nCy, 999 1, 0\r\n");
+        WriteFileBytes("contacts.txt",
+                       "[PhoneNumbers]\r\nAnn, 555 1234, 4\r\nBob, 777 01, 5\r\nCy, 999 1, 0\r\n");
         ::SendMessageA(main, WM_ACTIVATE, WA_ACTIVE, 0);
         EXPECT_TRUE(WaitUntil([&] { return std::string(Dialog().Contacts().slots[2].number) == "999 1"; }));
         EXPECT_EQ(ListView_GetItemCount(list), 3);

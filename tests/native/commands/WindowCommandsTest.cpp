@@ -13,9 +13,14 @@ TEST(WindowCommands, KeysAndSystemMenuChoicesReachTheirCommands) {
         unsigned key;
         bool control, shift;
         int command;
-    } keys[] = {{'V', true, false, ID_PASTE},  {kInsert, false, true, ID_PASTE}, {'C', true, false, ID_COPY},
-                {kInsert, true, false, ID_COPY}, {'V', true, true, 0},          {'V', false, false, 0},
-                {kInsert, false, false, 0},      {'H', true, false, 0},
+    } keys[] = {{'V', true, false, ID_PASTE},
+                {kInsert, false, true, ID_PASTE},
+                {'C', true, false, ID_COPY},
+                {kInsert, true, false, ID_COPY},
+                {'V', true, true, 0},
+                {'V', false, false, 0},
+                {kInsert, false, false, 0},
+                {'H', true, false, 0},
                 {'H', true, true, ID_CALL_HISTORY}};
     for (const auto& k : keys) EXPECT_EQ(CommandOfKey(k.key, k.control, k.shift), k.command) << k.key;
     const struct {
@@ -41,7 +46,8 @@ TEST(WindowCommands, RightClicksOpenTheMenuOfWhatTheyHitWithWhatCanRun) {
     EXPECT_EQ(ContextMenuAt(false, false, kDisplayArea.x, bottom), ContextMenuKind::kNone);
     EXPECT_EQ(ContextMenuAt(false, true, -1, -1), ContextMenuKind::kDisplay);
 
-    const int commands[] = {ID_COPY, IDC_CLEAR, ID_PASTE, ID_DIAL_CONTACT, ID_COPY_NUMBER, IDC_EDIT, IDC_DELETE, IDC_NEW};
+    const int commands[] = {ID_COPY,        IDC_CLEAR, ID_PASTE,   ID_DIAL_CONTACT,
+                            ID_COPY_NUMBER, IDC_EDIT,  IDC_DELETE, IDC_NEW};
     const struct {
         CommandState state;
         const char* available;  // per command above
