@@ -493,7 +493,7 @@ bool CDialerDlg::AskYesNo(const char* text, const char* caption) {
 void CDialerDlg::RedrawDisplay() {
     display_.Redraw(m_hWnd, numberEntry_.Number(), contacts_);
     if (search_.Follow(numberEntry_.Number(), numberEntry_.Composing()))
-        ::RefillList(list_, contacts_, search_, &rows_);
+        ShowFoundRows(list_, contacts_, search_, &rows_);
 }
 
 int CDialerDlg::RunUnknownNumberDialog(Contact& target, NumberEntry& entry, bool tableFull) {

@@ -1,5 +1,7 @@
 #include "ui/ContactList.h"
 
+#include <cstring>
+
 #include "contacts/TextCopy.h"
 #include "ui/ContactRows.h"
 
@@ -25,6 +27,24 @@ void RefillList(CListCtrl& list, ContactTable& table, const ContactSearch& searc
     table.Reorder();
     search.MapRows(table, rows);
     list.DeleteAllItems();  // and with them the selection
+    list.SetItemCount(rows->count);
+    ::InvalidateRect(list.m_hWnd, nullptr, TRUE);
+}
+
+void ShowFoundRows(CListCtrl& list, ContactTable& table, const ContactSearch& search, ListRows* rows) {
+    static ListRows found;
+    search.MapRows(table, &found);
+    bool same =
+        found.count == rows->count && std::memcmp(found.positions, rows->positions,
+                                                  sizeof(int) * static_cast<std::size_t>(found.count)) == 0;
+    // The letters go by position in the full list and by row in a found one:
+    // the same wherever no row is missing before the twentieth.
+    for (int r = 0; same && found.filtered != rows->filtered && r < kSpeedDialPositions && r < found.count;
+         ++r)
+        same = found.positions[r] == r;
+    *rows = found;
+    if (same) return;
+    list.DeleteAllItems();
     list.SetItemCount(rows->count);
     ::InvalidateRect(list.m_hWnd, nullptr, TRUE);
 }
