@@ -72,8 +72,8 @@ double historyShownMs;
 void WriteCalls() {
     std::FILE* file = std::fopen("calls.txt", "wb");
     for (int i = 0; i < 1000; ++i)
-        std::fprintf(file, "2026-%02d-%02d 14:%02d\t+1 (555) %07d\tContact %03d\t\r\n", 1 + i % 12, 1 + i % 28,
-                     i % 60, i % 500, i % 500);
+        std::fprintf(file, "2026-%02d-%02d 14:%02d\t+1 (555) %07d\tContact %03d\t\r\n", 1 + i % 12,
+                     1 + i % 28, i % 60, i % 500, i % 500);
     std::fclose(file);
 }
 
@@ -201,18 +201,22 @@ void Measure(HWND main, int rounds, Results* results) {
     const auto toggleSearch = [&] {
         ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(ID_FIND_AS_YOU_TYPE, 0), 0);
     };
-    std::vector<double> spelled, found;
-    for (int r = 0; r < rounds; ++r) {
-        typed = 0;
-        spelled.push_back(MicrosPerCall(1, 21, spellKey));
-        toggleSearch();
-        found.push_back(MicrosPerCall(1, 21, spellKey));
-        toggleSearch();
-    }
-    std::sort(spelled.begin(), spelled.end());
-    std::sort(found.begin(), found.end());
-    results->spelledKey = spelled[spelled.size() / 2];
-    results->spelledKeyFound = found[found.size() / 2];
+    // Medians of the key with the option off and on, in turns.
+    const auto offAndOn = [&](const std::function<void()>& key, int times, double* off, double* on) {
+        std::vector<double> offs, ons;
+        for (int r = 0; r < rounds; ++r) {
+            typed = 0;
+            offs.push_back(MicrosPerCall(1, times, key));
+            toggleSearch();
+            ons.push_back(MicrosPerCall(1, times, key));
+            toggleSearch();
+        }
+        std::sort(offs.begin(), offs.end());
+        std::sort(ons.begin(), ons.end());
+        *off = offs[offs.size() / 2];
+        *on = ons[ons.size() / 2];
+    };
+    offAndOn(spellKey, 21, &results->spelledKey, &results->spelledKeyFound);
     // Keys that change the rows shown each time: 4 (the contacts whose
     // numbers hold a 4) and Backspace (all of them again).
     const auto narrowKey = [&] {
@@ -220,19 +224,7 @@ void Measure(HWND main, int rounds, Results* results) {
         ::UpdateWindow(main);
         ::UpdateWindow(shownList);
     };
-    spelled.clear();
-    found.clear();
-    for (int r = 0; r < rounds; ++r) {
-        typed = 0;
-        spelled.push_back(MicrosPerCall(1, 20, narrowKey));
-        toggleSearch();
-        found.push_back(MicrosPerCall(1, 20, narrowKey));
-        toggleSearch();
-    }
-    std::sort(spelled.begin(), spelled.end());
-    std::sort(found.begin(), found.end());
-    results->narrowingKey = spelled[spelled.size() / 2];
-    results->narrowingKeyFound = found[found.size() / 2];
+    offAndOn(narrowKey, 20, &results->narrowingKey, &results->narrowingKeyFound);
 
     ::DeleteDC(strip);
     ::DeleteDC(background);

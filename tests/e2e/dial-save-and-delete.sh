@@ -6,11 +6,8 @@
 # file holds the counts and the changes.
 here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/lib.sh"
-: "${TAPI_STANDIN:?}" "${DIALER_STANDIN:?}"
-# The program and the stand-in DLL side by side, the DLL taken over Wine's.
-cp "$TOLLWICK_EXE" "$TAPI_STANDIN" "$work/"
-TOLLWICK_EXE="$work/$(basename "$TOLLWICK_EXE")"
-export WINEDLLOVERRIDES=tapi32=n TOLLWICK_TAPI_LOG="$("$WINE_RUN" winepath -w "$work/requests.txt" 2>/dev/null)"
+: "${DIALER_STANDIN:?}"
+use_tapi_standin
 printf '[PhoneNumbers]\r\nAnn, 555 1234, 5\r\nBob, 777 00, 2\r\n' >"$work/contacts.txt"
 
 # Its "Dialing" window closes 3 s after it opened: after the first look,

@@ -135,3 +135,12 @@ ends_by_itself() {
 }
 
 main_windows() { xdotool search --name '^Tollwick v1.3$' 2>/dev/null | wc -l; }
+
+# The program and the stand-in TAPI32.DLL side by side in the scratch folder,
+# the DLL taken over Wine's; the requests it gets go to requests.txt.
+use_tapi_standin() {
+  : "${TAPI_STANDIN:?}"
+  cp "$TOLLWICK_EXE" "$TAPI_STANDIN" "$work/"
+  TOLLWICK_EXE="$work/$(basename "$TOLLWICK_EXE")"
+  export WINEDLLOVERRIDES=tapi32=n TOLLWICK_TAPI_LOG="$("$WINE_RUN" winepath -w "$work/requests.txt" 2>/dev/null)"
+}

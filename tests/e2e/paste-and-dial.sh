@@ -3,10 +3,7 @@
 # the text around it, and Enter dials it through the stand-in TAPI32.DLL.
 here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/lib.sh"
-: "${TAPI_STANDIN:?}"
-cp "$TOLLWICK_EXE" "$TAPI_STANDIN" "$work/"
-TOLLWICK_EXE="$work/$(basename "$TOLLWICK_EXE")"
-export WINEDLLOVERRIDES=tapi32=n TOLLWICK_TAPI_LOG="$("$WINE_RUN" winepath -w "$work/requests.txt" 2>/dev/null)"
+use_tapi_standin
 printf '[PhoneNumbers]\r\nAnn, +1 (201) 555-0123, 5\r\n' >"$work/contacts.txt"
 start_tollwick
 wait_main_window

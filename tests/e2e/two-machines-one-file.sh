@@ -5,15 +5,12 @@
 # in what the other wrote, and after both close the file holds all of it.
 here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/lib.sh"
-: "${TAPI_STANDIN:?}"
-cp "$TOLLWICK_EXE" "$TAPI_STANDIN" "$work/"
-exe="$work/$(basename "$TOLLWICK_EXE")"
-export WINEDLLOVERRIDES=tapi32=n
+use_tapi_standin
 printf '[PhoneNumbers]\r\nAnn, 555 1234, 2\r\nBob, 777 00, 5\r\n' >"$work/contacts.txt"
 second_state="$WINE_STATE-second"
 "$here/../wine/wine-prefix" "$second_state"
 second_wine() {
-  (cd "$work" && WINEPREFIX="$second_state/prefix" WINEDEBUG=-all exec "$("$here/../wine/wine-loader")" "$exe" >/dev/null 2>&1) &
+  (cd "$work" && WINEPREFIX="$second_state/prefix" WINEDEBUG=-all exec "$("$here/../wine/wine-loader")" "$TOLLWICK_EXE" >/dev/null 2>&1) &
 }
 
 # Types a number into the window on top and dials it; an unknown one is saved
@@ -30,7 +27,7 @@ dial() {
   sleep 2.5  # the request's wait before it looks for the Phone Dialer
 }
 
-TOLLWICK_EXE="$exe" start_tollwick
+TOLLWICK_EXE="$TOLLWICK_EXE" start_tollwick
 first="$app_pid"
 wait_main_window
 sleep 0.5

@@ -16,20 +16,11 @@
 #include "TestHost.h"
 #include "contacts/ContactsKeeper.h"
 #include "tests/common/FileBytes.h"
+#include "tests/common/ScratchDirectory.h"
 
 namespace {
 
 using Strings = std::vector<std::string>;
-
-// A fresh current directory for the test's lifetime.
-struct ScratchDirectory {
-    char dir[32] = "/tmp/tollwick-contacts-XXXXXX", previous[4096];
-    bool ready = mkdtemp(dir) != nullptr && getcwd(previous, sizeof previous) != nullptr && chdir(dir) == 0;
-    ~ScratchDirectory() {
-        if (ready && (chdir(previous) != 0 || std::system((std::string("rm -rf ") + dir).c_str()) != 0))
-            ADD_FAILURE();
-    }
-};
 
 TEST(ContactsFileOnDisk, ReadWriteAndEveryWayAWriteFails) {
     ScratchDirectory scratch;

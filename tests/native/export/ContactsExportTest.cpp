@@ -8,7 +8,7 @@
 #include "tests/common/FileBytes.h"
 #include "tests/common/Latin1ImportHost.h"
 #include "tests/native/contacts/TestHost.h"
-#include "tests/native/history/ScratchDirectory.h"
+#include "tests/common/ScratchDirectory.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "history/CallLog.h"
 #include "tests/common/FileBytes.h"
 #include "tests/native/contacts/TestHost.h"
-#include "tests/native/history/ScratchDirectory.h"
+#include "tests/common/ScratchDirectory.h"
 
 namespace {
 
