@@ -42,6 +42,9 @@ dial 77700
 dial 654 Yan
 click_exit
 ends_by_itself "$second" || { kill "$second"; fail "the second machine's Tollwick did not end"; }
+# Until its wineserver has gone, the other machine's windows may still be
+# going away, and a search for this machine's windows can trip over them.
+WINEPREFIX="$second_state/prefix" /usr/lib/wine/wineserver -w
 window="$(xdotool search --name '^Tollwick v1.3$' | head -1)"
 dial 321 Zed
 click_exit

@@ -67,7 +67,6 @@ void ChooseFromMenu(HWND main, UINT message, WPARAM wParam, POINT at, std::initi
     for (int key : keys)
         key < 0 ? PostKey(main, static_cast<UINT>(-key)) : PostChar(main, static_cast<char>(key));
     ASSERT_TRUE(MenuShown(thread, false));
-    ::SendMessageA(main, WM_NULL, 0, 0);  // the chosen command has run
 }
 
 std::string RowsShown(HWND list) {
@@ -102,7 +101,8 @@ TEST_F(DialerWindow, PastesCopiesRunsItsMenusFromTheKeyboardAndFindsContactsAsYo
         EXPECT_EQ(ClipboardText(CF_UNICODETEXT), "+1 (201) 555-01239");
         SetClipboardText("no number here");
         ChooseFromMenu(main, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main), display, {'p'});
-        EXPECT_STREQ(Dialog().Entry().Number(), "+1 (201) 555-01239");
+        PostChar(list, '5');  // after the paste's command, which changes nothing
+        EXPECT_TRUE(NumberIs("+1 (201) 555-012395"));
         // A right click on a row selects it; its menu copies its number, and
         // Enter on the first item dials it.
         RECT row{};
@@ -118,8 +118,10 @@ TEST_F(DialerWindow, PastesCopiesRunsItsMenusFromTheKeyboardAndFindsContactsAsYo
         // The system menu's access key switches find-as-you-type on: typed
         // digits find names and numbers, the letters follow the rows shown.
         ChooseFromMenu(main, WM_SYSCOMMAND, SC_KEYMENU, POINT{' ', 0}, {'f'});
-        EXPECT_TRUE(::GetMenuState(::GetSystemMenu(main, FALSE), IDM_SYSTEM_FIND_AS_YOU_TYPE, MF_BYCOMMAND) &
-                    MF_CHECKED);
+        EXPECT_TRUE(WaitUntil([&] {  // the choice is posted once the menu has closed
+            return (::GetMenuState(::GetSystemMenu(main, FALSE), IDM_SYSTEM_FIND_AS_YOU_TYPE, MF_BYCOMMAND) &
+                    MF_CHECKED) != 0;
+        }));
         for (char c : std::string("266")) PostChar(list, c);
         ASSERT_TRUE(NumberIs("266")) << Dialog().Entry().Number();
         EXPECT_EQ(RowsShown(list), "A - Ann Lee|B - Joan Ng|C - Anna Bell");
@@ -133,6 +135,10 @@ TEST_F(DialerWindow, PastesCopiesRunsItsMenusFromTheKeyboardAndFindsContactsAsYo
         ASSERT_TRUE(NumberIs(""));
         EXPECT_EQ(ListView_GetItemCount(list), 4);
         ChooseFromMenu(main, WM_SYSCOMMAND, SC_KEYMENU, POINT{' ', 0}, {'f'});
+        EXPECT_TRUE(WaitUntil([&] {
+            return (::GetMenuState(::GetSystemMenu(main, FALSE), IDM_SYSTEM_FIND_AS_YOU_TYPE, MF_BYCOMMAND) &
+                    MF_CHECKED) == 0;
+        }));
         for (char c : std::string("266")) PostChar(list, c);
         ASSERT_TRUE(NumberIs("266"));
         EXPECT_EQ(ListView_GetItemCount(list), 4);
