@@ -10,7 +10,7 @@ BOOL CDialerApp::InitInstance() {
     // The arguments are 32 KB at most, and the window's frame is large.
     static HandoverArguments arguments;
     arguments.Clear();
-    ReadCommandLine(m_argc, m_argv, &arguments);
+    if (const int leftOut = ReadCommandLine(m_argc, m_argv, &arguments)) SayArgumentsLeftOut(leftOut);
     FolderInstance folder;
     if (!folder.Claim()) {
         folder.HandOver(arguments);

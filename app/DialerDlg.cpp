@@ -340,7 +340,7 @@ void CDialerDlg::OnDialContact() {
 
 void CDialerDlg::OnImport() {
     static ChosenFiles files;
-    if (files.Choose(m_hWnd)) ImportAddressBooks(files.Paths(), files.Count());
+    if (files.Choose(m_hWnd)) ImportAddressBooks(files.Paths(), files.Count(), files.LeftOut());
 }
 
 void CDialerDlg::OnToggleFindAsYouType() {
@@ -446,14 +446,14 @@ void CDialerDlg::TakeArguments(const HandoverArguments& arguments) {
 
 // Saved at once: an import is too much work to lose to a crash before the
 // window closes; and before the summary, which may sit on the screen a while.
-void CDialerDlg::ImportAddressBooks(const char* const* paths, int count) {
+void CDialerDlg::ImportAddressBooks(const char* const* paths, int count, int leftOut) {
     if (!contactsFile_.Changes().MaySave()) {
         MessageBox(ContactsFile::kUnreadableMessage, "ERROR", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     char summary[2048];
     const int before = contacts_.count;
-    ImportFiles(paths, count, contacts_, summary, sizeof summary);
+    ImportFiles(paths, count, leftOut, contacts_, summary, sizeof summary);
     contactsFile_.Changes().NoteImport(before);
     SaveContacts();
     MessageBox(summary, kInfoCaption, MB_OK | MB_ICONINFORMATION);
@@ -463,7 +463,8 @@ void CDialerDlg::ImportAddressBooks(const char* const* paths, int count) {
 void CDialerDlg::OnDropFiles(HDROP drop) {
     static DroppedFiles files;
     files.Take(drop);
-    if (files.Count() > 0 && ::IsWindowEnabled(m_hWnd)) ImportAddressBooks(files.Paths(), files.Count());
+    if (files.Count() + files.LeftOut() > 0 && ::IsWindowEnabled(m_hWnd))
+        ImportAddressBooks(files.Paths(), files.Count(), files.LeftOut());
 }
 
 void CDialerDlg::ShowMessage(const char* text, const char* caption, unsigned style) {

@@ -56,7 +56,7 @@ private:
     // A number for the display, address books to import, or an ERROR box
     // naming what is neither.
     void TakeArguments(const HandoverArguments& arguments);
-    void ImportAddressBooks(const char* const* paths, int count);
+    void ImportAddressBooks(const char* const* paths, int count, int leftOut = 0);
     void OnKeypadButton(UINT id);
     void OnClear();
     void OnDial();

@@ -30,6 +30,7 @@ char lastFolder[MAX_PATH];
 bool ChosenFiles::Choose(HWND owner) {
     static const FileDialogProc getOpenFileName = BindFileDialog("GetOpenFileNameA");
     count_ = 0;
+    leftOut_ = 0;
     if (getOpenFileName == nullptr) return false;
     buffer_[0] = '\0';
     OPENFILENAMEA dialog{};
@@ -57,13 +58,17 @@ bool ChosenFiles::Choose(HWND owner) {
         return true;
     }
     CopyText(lastFolder, folder);
-    for (; *name != '\0' && count_ < kMaxChosenFiles; name += std::strlen(name) + 1) {
-        const int length = std::snprintf(names_[count_], MAX_PATH, "%s\\%s", folder, name);
-        if (length <= 0 || length >= MAX_PATH) continue;  // a cut path would name another file
+    for (; *name != '\0'; name += std::strlen(name) + 1) {
+        const int length =
+            count_ < kMaxChosenFiles ? std::snprintf(names_[count_], MAX_PATH, "%s\\%s", folder, name) : 0;
+        if (length <= 0 || length >= MAX_PATH) {  // a cut path would name another file
+            ++leftOut_;
+            continue;
+        }
         paths_[count_] = names_[count_];
         ++count_;
     }
-    return count_ > 0;
+    return count_ + leftOut_ > 0;
 }
 
 bool ChooseExportFile(HWND owner, char (&path)[MAX_PATH], AddressBookKind* kind) {

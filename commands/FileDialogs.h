@@ -18,12 +18,16 @@ public:
     bool Choose(HWND owner);
     int Count() const { return count_; }
     const char* const* Paths() const { return paths_; }
+    // The chosen files that were not taken: past kMaxChosenFiles, or with a
+    // path too long to take whole.
+    int LeftOut() const { return leftOut_; }
 
 private:
     char buffer_[32 * 1024];
     char names_[kMaxChosenFiles][MAX_PATH];
     const char* paths_[kMaxChosenFiles];
     int count_ = 0;
+    int leftOut_ = 0;
 };
 
 // Runs the Save dialog for an export, vCard or CSV, starting with `path` as

@@ -1,5 +1,7 @@
 #include "handover/FolderInstance.h"
 
+#include <cstdio>
+
 #include "handover/Arguments.h"
 #include "handover/InstanceName.h"
 
@@ -28,7 +30,8 @@ bool FoldedCurrentFolder(char (&path)[2 * MAX_PATH], DWORD* length) {
 
 }  // namespace
 
-void ReadCommandLine(int argc, char** argv, HandoverArguments* arguments) {
+int ReadCommandLine(int argc, char** argv, HandoverArguments* arguments) {
+    int leftOut = 0;
     for (int i = 0; i < argc; ++i) {
         char number[kArgumentNumberSize];
         char full[2 * MAX_PATH];
@@ -37,8 +40,17 @@ void ReadCommandLine(int argc, char** argv, HandoverArguments* arguments) {
             const DWORD length = ::GetFullPathNameA(argument, sizeof full, full, nullptr);
             if (length > 0 && length < sizeof full) argument = full;
         }
-        arguments->Add(argument);
+        if (!arguments->Add(argument)) ++leftOut;
     }
+    return leftOut;
+}
+
+void SayArgumentsLeftOut(int leftOut) {
+    char text[200];
+    std::snprintf(text, sizeof text,
+                  "Tollwick takes at most %d numbers and address books at once:\n%d more %s left out.",
+                  kMaxHandoverArguments, leftOut, leftOut == 1 ? "was" : "were");
+    ::MessageBoxA(nullptr, text, "INFO", MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
 }
 
 FolderInstance::~FolderInstance() {

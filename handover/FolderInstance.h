@@ -9,8 +9,11 @@
 #include "handover/HandoverMessage.h"
 
 // A start's command-line arguments, each address book's path made absolute;
-// arguments that do not fit are left out.
-void ReadCommandLine(int argc, char** argv, HandoverArguments* arguments);
+// arguments that do not fit are left out, and their number is the answer.
+int ReadCommandLine(int argc, char** argv, HandoverArguments* arguments);
+
+// Says in an INFO box how many arguments of a start were left out.
+void SayArgumentsLeftOut(int leftOut);
 
 class FolderInstance {
 public:

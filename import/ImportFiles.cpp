@@ -1,5 +1,6 @@
 #include "import/ImportFiles.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "framework/RuntimeBinding.h"
@@ -101,8 +102,10 @@ void DroppedFiles::Take(HDROP drop) {
     static const DragQueryFileProc queryFile = ProcAddress<DragQueryFileProc>(shell, "DragQueryFileA");
     static const DragFinishProc finish = ProcAddress<DragFinishProc>(shell, "DragFinish");
     count_ = 0;
+    leftOut_ = 0;
     if (queryFile == nullptr || finish == nullptr) return;
     const UINT files = queryFile(drop, 0xFFFFFFFF, nullptr, 0);
+    leftOut_ = static_cast<int>(files);
     for (UINT i = 0; i < files && count_ < kMaxImportFiles; ++i) {
         // A path too long for the buffer is left out rather than cut.
         const UINT length = queryFile(drop, i, nullptr, 0);
@@ -110,11 +113,12 @@ void DroppedFiles::Take(HDROP drop) {
         if (queryFile(drop, i, names_[count_], sizeof names_[count_]) != length) continue;
         paths_[count_] = names_[count_];
         ++count_;
+        --leftOut_;
     }
     finish(drop);
 }
 
-void ImportFiles(const char* const* paths, int count, ContactTable& table, char* summary,
+void ImportFiles(const char* const* paths, int count, int leftOut, ContactTable& table, char* summary,
                  std::size_t summarySize) {
     // Large buffers: the host's text, not the window thread's stack.
     static WindowsImportHost host;
@@ -140,4 +144,11 @@ void ImportFiles(const char* const* paths, int count, ContactTable& table, char*
     }
     FormatImportSummary(counts, unreadable, unreadableCount, notAddressBooks, notAddressBookCount, summary,
                         summarySize);
+    if (count > kMaxImportFiles) leftOut += count - kMaxImportFiles;
+    if (leftOut > 0) {
+        const std::size_t length = std::strlen(summary);
+        std::snprintf(summary + length, summarySize - length,
+                      "\n%d more file%s left out: too many at once, or a path too long.", leftOut,
+                      leftOut == 1 ? " was" : "s were");
+    }
 }

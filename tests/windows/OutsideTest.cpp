@@ -84,7 +84,9 @@ TEST_F(DialerWindow, NumbersAndAddressBooksFromOutsideWaitForTheWindowAndAreSave
         ::PostMessageA(
             main, WM_DROPFILES,
             reinterpret_cast<WPARAM>(MakeDrop({FullPath("people.csv"), tooLong, FullPath("notes.txt")})), 0);
-        EXPECT_EQ(Answer(ui, "INFO", summary), "1 contact added.\nNot an address book: notes.txt");
+        EXPECT_EQ(Answer(ui, "INFO", summary),
+                  "1 contact added.\nNot an address book: notes.txt\n"
+                  "1 more file was left out: too many at once, or a path too long.");
         EXPECT_EQ(Dialog().Contacts().count, 3);
         ClickButton(main, IDOK);
     });
@@ -95,6 +97,25 @@ TEST_F(DialerWindow, NumbersAndAddressBooksFromOutsideWaitForTheWindowAndAreSave
         saved.find("Ann, 555 1234, 2\r\nZoe Lee (cell), +1 201 555 0111, 0\r\nMax Roe, 0170 1234567, 0\r\n"),
         std::string::npos)
         << saved;
+}
+
+// A start takes 32 arguments; the rest are refused with a word.
+TEST_F(DialerWindow, ArgumentsPastThirtyTwoAreLeftOutWithAWord) {
+    WriteFileBytes("contacts.txt", "[PhoneNumbers]\r\n");
+    std::vector<std::string> texts(34, "555 0100");
+    std::vector<char*> arguments;
+    for (std::string& text : texts) arguments.push_back(text.data());
+    theApp.m_argc = static_cast<int>(arguments.size());
+    theApp.m_argv = arguments.data();
+    Run(
+        [&](HWND main) {
+            EXPECT_TRUE(NumberIs("555 0100"));
+            ClickButton(main, IDOK);
+        },
+        "INFO");
+    theApp.m_argc = 0;
+    theApp.m_argv = nullptr;
+    EXPECT_EQ(firstMessage_, "Tollwick takes at most 32 numbers and address books at once:\n2 more were left out.");
 }
 
 }  // namespace
