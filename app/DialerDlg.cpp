@@ -309,7 +309,8 @@ void CDialerDlg::OnSysCommand(UINT choice) {
 }
 
 void CDialerDlg::OnContextMenu(HWND window, int x, int y, bool fromKeyboard) {
-    OpenContextMenu(m_hWnd, window, list_.m_hWnd, x, y, fromKeyboard, numberEntry_.Number()[0] != '\0');
+    if (!OpenContextMenu(m_hWnd, window, list_.m_hWnd, x, y, fromKeyboard, numberEntry_.Number()[0] != '\0'))
+        Default();
 }
 
 // A pasted number may want an extension or a missing digit: the next key

@@ -63,7 +63,7 @@ POINT KeyboardPoint(ContextMenuKind kind, HWND owner, HWND list, POINT fallback)
 
 }  // namespace
 
-void OpenContextMenu(HWND owner, HWND clicked, HWND list, int x, int y, bool fromKeyboard, bool hasNumber) {
+bool OpenContextMenu(HWND owner, HWND clicked, HWND list, int x, int y, bool fromKeyboard, bool hasNumber) {
     const POINT screen{x, y};
     POINT client = screen;
     ::ScreenToClient(owner, &client);
@@ -73,7 +73,7 @@ void OpenContextMenu(HWND owner, HWND clicked, HWND list, int x, int y, bool fro
                              ClipboardHasText()};
     CMenu menus(IDR_CONTEXT_MENUS);
     HMENU menu = menus.SubMenu(kind == ContextMenuKind::kContact ? 0 : 1);
-    if (kind == ContextMenuKind::kNone || menu == nullptr) return;
+    if (kind == ContextMenuKind::kNone || menu == nullptr) return false;
     const int count = ::GetMenuItemCount(menu);
     for (int i = 0; i < count; ++i) {
         const UINT id = ::GetMenuItemID(menu, i);
@@ -85,4 +85,5 @@ void OpenContextMenu(HWND owner, HWND clicked, HWND list, int x, int y, bool fro
     const POINT at =
         fromKeyboard ? KeyboardPoint(kind, owner, list, {kDisplayArea.x, kDisplayArea.y}) : screen;
     ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
+    return true;
 }

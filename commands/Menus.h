@@ -19,5 +19,6 @@ void CheckSystemMenuItem(HWND window, UINT item, bool checked);
 // context-menu key (no point): on the list it selects the row clicked and
 // offers the contact's commands; on the display, Paste, Copy and Clear.
 // Items are enabled as the state of the number, the list and the clipboard
-// allows. Returns when the menu closes.
-void OpenContextMenu(HWND owner, HWND clicked, HWND list, int x, int y, bool fromKeyboard, bool hasNumber);
+// allows. Returns when the menu closes; false when the click hit nothing of
+// ours (the caption, whose system menu the system opens).
+bool OpenContextMenu(HWND owner, HWND clicked, HWND list, int x, int y, bool fromKeyboard, bool hasNumber);

@@ -115,6 +115,11 @@ TEST_F(DialerWindow, PastesCopiesRunsItsMenusFromTheKeyboardAndFindsContactsAsYo
         ChooseFromMenu(main, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), onRow, {-VK_DOWN, -VK_RETURN});
         ASSERT_TRUE(WaitUntil([&] { return Dialog().Contacts().slots[0].calls == 3; }));
         EXPECT_STREQ(Dialog().Entry().Number(), "555 1234");
+        // A right click on the caption opens the system menu, as everywhere.
+        RECT frame{};
+        ::GetWindowRect(main, &frame);
+        ChooseFromMenu(main, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main),
+                       POINT{frame.left + 60, frame.top + 8}, {-VK_ESCAPE});
         // The system menu's access key switches find-as-you-type on: typed
         // digits find names and numbers, the letters follow the rows shown.
         ChooseFromMenu(main, WM_SYSCOMMAND, SC_KEYMENU, POINT{' ', 0}, {'f'});
