@@ -84,6 +84,13 @@ protected:
     HWND forwardTargetWhileOpen_ = nullptr;
 };
 
+// The records of a contacts file, without its banner. The file may be read
+// while the window replaces it: then it holds none.
+inline std::string Records(const std::string& file) {
+    const std::size_t section = file.find("[PhoneNumbers]");
+    return section == std::string::npos ? "" : file.substr(section);
+}
+
 // A box of this caption other than `except`, answered with OK; its text.
 inline std::string Answer(DWORD ui, const char* caption, HWND except = nullptr) {
     HWND box = WaitForWindow(ui, caption, except);

@@ -15,11 +15,6 @@ namespace {
 constexpr char kBook[] =
     "[PhoneNumbers]\r\nAnn Lee, 555 1234, 2\r\nBob \"B\" Cole; Jr, +44 (20) 7946-0018, 7\r\n";
 
-// The records of a contacts file, without its banner.
-std::string Records(const std::string& file) {
-    return file.substr(file.find("[PhoneNumbers]"));
-}
-
 void Dial(HWND main, const std::string& number) {
     HWND list = ::GetDlgItem(main, IDC_CONTACT_LIST);
     for (char c : number) PostChar(list, c);

@@ -11,10 +11,6 @@
 
 namespace {
 
-std::string Records(const std::string& file) {
-    return file.substr(file.find("[PhoneNumbers]"));
-}
-
 TEST_F(DialerWindow, ChangesMadeOutsideAreMergedAtEachSaveAndShownOnActivation) {
     WriteFileBytes("contacts.txt", "[PhoneNumbers]\r\nAnn, 555 1234, 2\r\nBob, 777 00, 5\r\n");
     Run([&](HWND main) {
