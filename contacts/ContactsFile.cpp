@@ -235,15 +235,28 @@ void Empty(ContactTable& table) {
 
 }  // namespace
 
+std::FILE* OpenToRead(const char* path, ContactsFileHost& host, ReadOutcome* failure) {
+    std::FILE* file = nullptr;
+    for (int waited = 0; (file = std::fopen(path, "rb")) == nullptr; waited += kOpenRetryStepMs) {
+        if (host.IsMissing(path)) {
+            *failure = ReadOutcome::kNoFile;
+            return nullptr;
+        }
+        if (waited >= kOpenRetryTotalMs) {
+            *failure = ReadOutcome::kUnreadable;
+            return nullptr;
+        }
+        host.WaitBeforeRetry(kOpenRetryStepMs);
+    }
+    return file;
+}
+
 ReadOutcome ReadQuietly(ContactTable& table, ContactsFileHost& host, FileStamp& stamp) {
     Empty(table);
     stamp = FileStamp();
-    std::FILE* file = nullptr;
-    for (int waited = 0; (file = std::fopen(kFileName, "rb")) == nullptr; waited += kOpenRetryStepMs) {
-        if (host.IsMissing(kFileName)) return ReadOutcome::kNoFile;
-        if (waited >= kOpenRetryTotalMs) return ReadOutcome::kUnreadable;
-        host.WaitBeforeRetry(kOpenRetryStepMs);
-    }
+    ReadOutcome failure;
+    std::FILE* file = OpenToRead(kFileName, host, &failure);
+    if (file == nullptr) return failure;
     StampedFile in{host, file, stamp, false};
     TextCursor cursor(ReadFile, &in);
     Parse(cursor, table);
@@ -281,27 +294,17 @@ bool Format(const ContactTable& table, WriteSink write, void* sink) {
     return out.Flush();
 }
 
-namespace {
-
-// Formats the table into an open file and brings it to the disk; closes it.
-bool WriteThrough(const ContactTable& table, std::FILE* file, ContactsFileHost& host, FileStamp& stamp) {
-    StampedFile out{host, file, stamp, false};
-    const bool written = Format(table, WriteFile, &out) && std::fflush(file) == 0 && host.FlushToDisk(file);
-    return std::fclose(file) == 0 && written;
-}
-
-}  // namespace
-
 bool WriteQuietly(const ContactTable& table, ContactsFileHost& host, FileStamp& written) {
     written = FileStamp();
-    bool saved = false;
-    if (std::FILE* file = std::fopen(kTemporaryFileName, "wb")) {
-        saved = WriteThrough(table, file, host, written) && host.MoveIntoPlace(kTemporaryFileName, kFileName);
-        if (!saved) std::remove(kTemporaryFileName);
-    } else if (std::FILE* inPlace = std::fopen(kFileName, "wb")) {
-        saved = WriteThrough(table, inPlace, host, written);
-    }
-    return saved;
+    // Rather than lose the run's changes, a file whose folder takes no
+    // temporary is rewritten in place, as a plain save would.
+    return ReplaceThroughTemporary(
+        kTemporaryFileName, kFileName, host,
+        [&](std::FILE* file) {
+            StampedFile out{host, file, written, false};
+            return Format(table, WriteFile, &out);
+        },
+        WithoutTemporary::kRewriteInPlace);
 }
 
 bool Write(const ContactTable& table, ContactsFileHost& host) {

@@ -122,6 +122,41 @@ constexpr std::uint64_t kMaxFileBytes = 16ull * 1024 * 1024;
 constexpr int kOpenRetryTotalMs = 2000;
 constexpr int kOpenRetryStepMs = 100;
 
+// Opens a file of the current directory for reading, trying one that exists
+// but cannot be opened again for kOpenRetryTotalMs. nullptr, with `failure`
+// set to kNoFile or kUnreadable, when it could not be opened.
+std::FILE* OpenToRead(const char* path, ContactsFileHost& host, ReadOutcome* failure);
+
+// Fills an open file, brings it to the disk and closes it; false when a step
+// failed. `fill(file)` writes the content and says whether it could.
+template <typename Fill>
+bool WriteToDisk(std::FILE* file, ContactsFileHost& host, Fill fill) {
+    const bool written = fill(file) && std::fflush(file) == 0 && host.FlushToDisk(file);
+    return std::fclose(file) == 0 && written;
+}
+
+// What ReplaceThroughTemporary does where no temporary file can be made
+// beside the target (a folder that is not writable while the file is).
+enum class WithoutTemporary { kFail, kRewriteInPlace };
+
+// Writes `target` afresh through `temporary` beside it, which is on the disk
+// before it replaces the old file in one step, so that neither a failed write
+// nor a power cut can leave a damaged file. False, with any old file whole
+// and no temporary left behind, when a step failed.
+template <typename Fill>
+bool ReplaceThroughTemporary(const char* temporary, const char* target, ContactsFileHost& host, Fill fill,
+                             WithoutTemporary without = WithoutTemporary::kFail) {
+    std::FILE* file = std::fopen(temporary, "wb");
+    if (file == nullptr) {
+        if (without == WithoutTemporary::kFail) return false;
+        std::FILE* inPlace = std::fopen(target, "wb");
+        return inPlace != nullptr && WriteToDisk(inPlace, host, fill);
+    }
+    const bool saved = WriteToDisk(file, host, fill) && host.MoveIntoPlace(temporary, target);
+    if (!saved) std::remove(temporary);
+    return saved;
+}
+
 // Shown with the caption "ERROR" when the file exists but cannot be read.
 constexpr char kUnreadableMessage[] =
     "Can not read contacts.txt!\n"

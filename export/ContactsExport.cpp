@@ -162,11 +162,7 @@ bool ExportContacts(const ContactTable& table, AddressBookKind kind, const char*
     char temporary[kExportPathSize];
     const int n = std::snprintf(temporary, sizeof temporary, "%s.new", path);
     if (kind == AddressBookKind::kNone || n < 0 || n >= kExportPathSize) return false;
-    std::FILE* file = std::fopen(temporary, "wb");
-    if (file == nullptr) return false;
-    const bool written =
-        FormatExport(table, kind, host, WriteFile, file) && std::fflush(file) == 0 && files.FlushToDisk(file);
-    const bool saved = std::fclose(file) == 0 && written && files.MoveIntoPlace(temporary, path);
-    if (!saved) std::remove(temporary);
-    return saved;
+    return ContactsFile::ReplaceThroughTemporary(temporary, path, files, [&](std::FILE* file) {
+        return FormatExport(table, kind, host, WriteFile, file);
+    });
 }

@@ -3,18 +3,12 @@
 #include <cstring>
 
 #include "import/AddressBookImport.h"
+#include "import/ImportEntry.h"
 
 namespace {
 
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool StartsWithNoCase(const char* text, const char* prefix) {
-    for (; *prefix != '\0'; ++text, ++prefix) {
-        if (Lower(*text) != *prefix) return false;
-    }
-    return true;
 }
 
 int HexValue(char c) {
@@ -71,7 +65,7 @@ ArgumentKind ReadArgument(const char* argument, char (&number)[kArgumentNumberSi
     number[0] = '\0';
     const std::size_t length = std::strlen(argument);
     if (length > kMaxHandoverArgumentLength) return ArgumentKind::kUnknown;
-    if (StartsWithNoCase(argument, "tel:")) {
+    if (StartsWithNoCase(argument, static_cast<int>(length), "tel:")) {
         if (DecodeTelUri(argument + 4, number) && IsPlainNumber(number)) {
             Trim(number);
             return ArgumentKind::kNumber;

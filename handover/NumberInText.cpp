@@ -29,28 +29,17 @@ bool IsLinkCharacter(unsigned char c) {
     return c > ' ' && c < 0x7F && c != '<' && c != '>' && c != '"';
 }
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool StartsWithNoCase(const char* text, std::size_t length, const char* prefix) {
-    const std::size_t prefixLength = std::strlen(prefix);
-    if (length < prefixLength) return false;
-    for (std::size_t i = 0; i < prefixLength; ++i) {
-        if (Lower(text[i]) != prefix[i]) return false;
-    }
-    return true;
-}
-
 // A tel: or callto: link starting at `at`, read as the command line reads
 // tel: links; callto: links may put "//" before the number.
 bool ReadLink(const char* text, std::size_t at, std::size_t length, char (&number)[kNumberFieldLimit + 1]) {
     std::size_t start;
-    if (StartsWithNoCase(text + at, length - at, "tel:")) {
+    // The text is at most kMaxPastedText long, so its lengths fit an int.
+    const int left = static_cast<int>(length - at);
+    if (StartsWithNoCase(text + at, left, "tel:")) {
         start = at + 4;
-    } else if (StartsWithNoCase(text + at, length - at, "callto:")) {
+    } else if (StartsWithNoCase(text + at, left, "callto:")) {
         start = at + 7;
-        if (StartsWithNoCase(text + start, length - start, "//")) start += 2;
+        if (StartsWithNoCase(text + start, static_cast<int>(length - start), "//")) start += 2;
     } else {
         return false;
     }

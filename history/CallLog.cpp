@@ -191,13 +191,9 @@ using ContactsFile::ReadOutcome;
 
 ReadOutcome Read(CallLog& log, ContactsFileHost& host) {
     log.count = log.fileLines = 0;
-    std::FILE* file = nullptr;
-    for (int waited = 0; (file = std::fopen(kFileName, "rb")) == nullptr;
-         waited += ContactsFile::kOpenRetryStepMs) {
-        if (host.IsMissing(kFileName)) return ReadOutcome::kNoFile;
-        if (waited >= ContactsFile::kOpenRetryTotalMs) return ReadOutcome::kUnreadable;
-        host.WaitBeforeRetry(ContactsFile::kOpenRetryStepMs);
-    }
+    ReadOutcome failure;
+    std::FILE* file = ContactsFile::OpenToRead(kFileName, host, &failure);
+    if (file == nullptr) return failure;
     LogReader reader(log);
     char block[kReadBlockSize];
     for (std::size_t n; (n = std::fread(block, 1, sizeof block, file)) > 0;) reader.Feed(block, n);
@@ -226,18 +222,14 @@ AppendOutcome Append(const char* line, int length, ContactsFileHost& host) {
 }
 
 bool Write(const CallLog& log, ContactsFileHost& host) {
-    std::FILE* file = std::fopen(kTemporaryFileName, "wb");
-    if (file == nullptr) return false;
-    bool written = true;
-    char line[kCallLineSize];
-    for (int i = 0; i < log.count && written; ++i) {
-        const int n = FormatCallLine(log.entries[i], line);
-        written = std::fwrite(line, 1, n, file) == static_cast<std::size_t>(n);
-    }
-    written = written && std::fflush(file) == 0 && host.FlushToDisk(file);
-    const bool saved = std::fclose(file) == 0 && written && host.MoveIntoPlace(kTemporaryFileName, kFileName);
-    if (!saved) std::remove(kTemporaryFileName);
-    return saved;
+    return ContactsFile::ReplaceThroughTemporary(kTemporaryFileName, kFileName, host, [&](std::FILE* file) {
+        char line[kCallLineSize];
+        for (int i = 0; i < log.count; ++i) {
+            const int n = FormatCallLine(log.entries[i], line);
+            if (std::fwrite(line, 1, n, file) != static_cast<std::size_t>(n)) return false;
+        }
+        return true;
+    });
 }
 
 }  // namespace CallsFile

@@ -12,6 +12,13 @@ constexpr int kNumberColumnWidth = 80;
 // What the list's window keeps beside its columns: the first two and a margin.
 constexpr int kCallsColumnInset = 175;
 
+// The list asks afresh for the texts of this many rows.
+void ShowRowCount(CListCtrl& list, int count) {
+    list.DeleteAllItems();  // and with them the selection
+    list.SetItemCount(count);
+    ::InvalidateRect(list.m_hWnd, nullptr, TRUE);
+}
+
 }  // namespace
 
 void InitList(CListCtrl& list, const CImageList& images) {
@@ -26,12 +33,10 @@ void InitList(CListCtrl& list, const CImageList& images) {
 void RefillList(CListCtrl& list, ContactTable& table, const ContactSearch& search, ListRows* rows) {
     table.Reorder();
     search.MapRows(table, rows);
-    list.DeleteAllItems();  // and with them the selection
-    list.SetItemCount(rows->count);
-    ::InvalidateRect(list.m_hWnd, nullptr, TRUE);
+    ShowRowCount(list, rows->count);
 }
 
-void ShowFoundRows(CListCtrl& list, ContactTable& table, const ContactSearch& search, ListRows* rows) {
+void ShowFoundRows(CListCtrl& list, const ContactTable& table, const ContactSearch& search, ListRows* rows) {
     static ListRows found;
     search.MapRows(table, &found);
     bool same =
@@ -43,10 +48,7 @@ void ShowFoundRows(CListCtrl& list, ContactTable& table, const ContactSearch& se
          ++r)
         same = found.positions[r] == r;
     *rows = found;
-    if (same) return;
-    list.DeleteAllItems();
-    list.SetItemCount(rows->count);
-    ::InvalidateRect(list.m_hWnd, nullptr, TRUE);
+    if (!same) ShowRowCount(list, rows->count);
 }
 
 void ShowRow(const ContactTable& table, const ListRows& rows, int iconIndex, LVITEMA* item) {

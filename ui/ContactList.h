@@ -20,7 +20,7 @@ void RefillList(CListCtrl& list, ContactTable& table, const ContactSearch& searc
 // Follows the search as the number is typed: shows the rows it finds now,
 // refilling the list only when they differ from the rows it shows, since a
 // repaint of the list costs far more than the search.
-void ShowFoundRows(CListCtrl& list, ContactTable& table, const ContactSearch& search, ListRows* rows);
+void ShowFoundRows(CListCtrl& list, const ContactTable& table, const ContactSearch& search, ListRows* rows);
 
 // Fills in what the list asks of a row: its texts and icon.
 void ShowRow(const ContactTable& table, const ListRows& rows, int iconIndex, LVITEMA* item);
